@@ -35,7 +35,7 @@ void useEmbeddedEngine() {
 
 fs::path databaseSourceDir() { return VEXO_DATABASE_SOURCE_DIR; }
 
-std::vector<std::string> schemaScripts() { return {"udf.sql"}; }
+std::vector<std::string> schemaScripts() { return {"udf.sql", "schema.sql", "svod_procedures.sql", "settings.sql"}; }
 
 TestDatabase::TestDatabase(const std::vector<std::string>& scripts) {
     useEmbeddedEngine();

@@ -3,6 +3,7 @@
 #include "error.h"
 #include "statement.h"
 #include "transaction.h"
+#include "win1251.h"
 
 #include <cctype>
 #include <fstream>
@@ -147,7 +148,7 @@ void runScriptFile(Attachment& attachment, const std::filesystem::path& file) {
     if (!in) throw std::runtime_error("cannot read " + file.string());
     std::ostringstream text;
     text << in.rdbuf();
-    runScript(attachment, text.str(), file.filename().string());
+    runScript(attachment, utf8ToWin1251(text.str()), file.filename().string());
 }
 
 }  // namespace vexo::fb

@@ -22,6 +22,7 @@ std::vector<ScriptStatement> splitScript(std::string_view script);
 // committed one by one so later statements see them; COMMIT in the script
 // commits; the rest is committed at the end. Text must be Windows-1251.
 void runScript(Attachment& attachment, std::string_view script, const std::string& origin = {});
+// Script files are kept in UTF-8 and sent in Windows-1251.
 void runScriptFile(Attachment& attachment, const std::filesystem::path& file);
 
 }  // namespace vexo::fb
