@@ -5,6 +5,7 @@
 #include "fb/win1251.h"
 
 #include <cstdlib>
+#include <fstream>
 #include <mutex>
 #include <stdexcept>
 
@@ -35,7 +36,16 @@ void useEmbeddedEngine() {
 
 fs::path databaseSourceDir() { return VEXO_DATABASE_SOURCE_DIR; }
 
-std::vector<std::string> schemaScripts() { return {"udf.sql", "schema.sql", "svod_procedures.sql", "settings.sql"}; }
+std::vector<std::string> schemaScripts() {
+    std::ifstream in(databaseSourceDir() / "schema-scripts.txt");
+    if (!in) throw std::runtime_error("database/schema-scripts.txt missing");
+    std::vector<std::string> names;
+    for (std::string line; std::getline(in, line);) {
+        while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.pop_back();
+        if (!line.empty() && line.front() != '#') names.push_back(line);
+    }
+    return names;
+}
 
 TestDatabase::TestDatabase(const std::vector<std::string>& scripts) {
     useEmbeddedEngine();
