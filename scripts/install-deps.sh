@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  firebird3.0-server-core firebird3.0-utils firebird-dev libfbclient2 libib-util
+  firebird3.0-server-core firebird3.0-server firebird3.0-utils firebird-dev libfbclient2 libib-util
   qt6-base-dev fonts-dejavu-core xvfb xauth
   libpugixml-dev libzip-dev
 )

@@ -47,16 +47,15 @@ std::vector<std::string> schemaScripts() {
     return names;
 }
 
-TestDatabase::TestDatabase(const std::vector<std::string>& scripts) {
+TestDatabase::TestDatabase(const std::vector<std::string>& scripts, const std::string& server) {
     useEmbeddedEngine();
     dir_ = std::make_unique<TempDir>("vexo-db");
-    const char* server = std::getenv("VEXO_TEST_SERVER");
     const std::string file = (dir_->path() / "test.fdb").string();
-    if (server && *server) {
+    if (!server.empty()) {
         // The server process must be able to write there.
         fs::permissions(dir_->path(), fs::perms::all, fs::perm_options::add);
-        params_.database = std::string(server) + ":" + file;
-        if (const char* pw = std::getenv("VEXO_TEST_PASSWORD")) params_.password = pw;
+        params_.database = server + ":" + file;
+        params_.password = "vexotest";
     } else {
         params_.database = file;
     }

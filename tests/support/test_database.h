@@ -35,12 +35,12 @@ std::filesystem::path databaseSourceDir();
 // The scripts that make up the delivered schema, in the order they run.
 std::vector<std::string> schemaScripts();
 
-// A fresh WIN1251 database for one test: created in a temp folder (or on the
-// server named by VEXO_TEST_SERVER, e.g. "localhost/3055"), filled by the
-// given scripts of database/, dropped afterwards.
+// A fresh WIN1251 database for one test: created in a temp folder with the
+// embedded engine, or through a server when given its prefix ("localhost/3055"),
+// filled by the given scripts of database/, dropped afterwards.
 class TestDatabase {
 public:
-    explicit TestDatabase(const std::vector<std::string>& scripts = {});
+    explicit TestDatabase(const std::vector<std::string>& scripts = {}, const std::string& server = {});
     ~TestDatabase();
     TestDatabase(const TestDatabase&) = delete;
     TestDatabase& operator=(const TestDatabase&) = delete;
@@ -52,6 +52,8 @@ public:
     fb::Transaction& transaction() { return *transaction_; }
     // Another connection to the same database, as a second user would have.
     fb::Attachment connectAgain() const;
+    // The database file itself.
+    std::filesystem::path file() const { return dir_->path() / "test.fdb"; }
 
     // SQL given in UTF-8; values come back with text in Windows-1251.
     void exec(const std::string& sqlUtf8, const std::vector<fb::Value>& params = {});

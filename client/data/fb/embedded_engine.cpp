@@ -44,8 +44,11 @@ std::string embeddedEngineConfig(const std::filesystem::path& udfDir) {
            "ServerMode = SuperClassic\n";
 }
 
-void prepareEmbeddedEngine(const EmbeddedEngineSetup& setup) {
+bool prepareEmbeddedEngine(const EmbeddedEngineSetup& setup) {
     namespace fs = std::filesystem;
+    // The engine reads its configuration once per process.
+    static bool prepared = false;
+    if (prepared) return false;
     const fs::path root = fs::absolute(setup.root).lexically_normal();
     fs::create_directories(root / "intl");
     fs::create_directories(setup.udfDir);
@@ -58,6 +61,8 @@ void prepareEmbeddedEngine(const EmbeddedEngineSetup& setup) {
         fs::copy_file(source, intl, fs::copy_options::overwrite_existing);
 
     ::setenv("FIREBIRD", root.c_str(), 1);
+    prepared = true;
+    return true;
 }
 
 bool isServerPath(const std::string& database) {

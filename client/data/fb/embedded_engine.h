@@ -15,8 +15,8 @@ struct EmbeddedEngineSetup {
 
 // Writes <root>/firebird.conf and the character-set module, then points
 // FIREBIRD at root. Must run before the first call into the client library;
-// later calls in the same process cannot move the engine.
-void prepareEmbeddedEngine(const EmbeddedEngineSetup& setup);
+// the engine reads it once, so later calls change nothing and return false.
+bool prepareEmbeddedEngine(const EmbeddedEngineSetup& setup);
 
 // The text of the private firebird.conf.
 std::string embeddedEngineConfig(const std::filesystem::path& udfDir);
