@@ -60,6 +60,9 @@ void TfDM::disconnectDatabase() {
 Dataset* TfDM::make(const QString& name, const QString& table, const QStringList& key, const QString& select) {
     auto* ds = new Dataset(name, *transaction_, table, key, this);
     ds->setSelectSql(select);
+    // Every posted or deleted row is committed at once (retaining the context),
+    // so nothing waits unseen by the other workstations.
+    ds->setCommitOnPost(true);
     ds->afterPost.add([this](Dataset&) { touch(); });
     ds->afterDelete.add([this](Dataset&) { touch(); });
     all_.push_back(ds);
@@ -84,10 +87,12 @@ void TfDM::createDatasets() {
     destroyDatasets();
     const QStringList tblKey{"GOD", "LPU", "NTBL", "PERIOD", "ROW", "TIPSVODA"};
     tblYear = make("tblYear", "TBL", tblKey, "select * from TBL where ntbl is null");
-    tblYear->setCommitOnPost(true);
+    // Consolidation runs commit their scratch and result rows themselves.
     svod = make("svod", "SVOD", tblKey, "select * from svod where ntbl is null");
+    svod->setCommitOnPost(false);
     hookTipSvoda(svod);
     temp = make("temp", "TEMP", QStringList{"AUTOINC"} + tblKey, "select * from Temp");
+    temp->setCommitOnPost(false);
     hookTipSvoda(temp);
     columns = make("columns", "COLUMNS", {"AUTOINC"}, "select * from COLUMNS");
     hookIdentifier(columns, true);
@@ -99,7 +104,6 @@ void TfDM::createDatasets() {
     Cells = make("Cells", "CELLS", {"AUTOINC"}, "select * from Cells");
     hookIdentifier(Cells);
     lpu = make("lpu", "KODIF", {"A"}, "select * from KODIF");
-    lpu->setCommitOnPost(true);
     lpu->setFilter([this](const Dataset& d, int row) {
         if (lpuFilterMode_ != 0 && lpuFilterMode_ != 1) return true;
         const int a3 = d.fieldIndex("A3");
@@ -115,25 +119,18 @@ void TfDM::createDatasets() {
     });
     nastr = make("nastr", "NASTR", {"AUTOINC"}, "select * from NASTR");
     hookIdentifier(nastr);
-    nastr->setCommitOnPost(true);
     Ust3 = make("Ust3", "UST3", {"AUTOINC"}, "select * from UST3");
     hookIdentifier(Ust3);
-    Ust3->setCommitOnPost(true);
     move = make("move", "MOVE", {"AUTOINC"}, "select * from MOVE");
     hookIdentifier(move);
     POKAZ = make("POKAZ", "POKAZ", {"A1"}, "select * from POKAZ");
-    POKAZ->setCommitOnPost(true);
     pokazC = make("pokazC", "POKAZC", {"A1"}, "select * from POKAZC");
-    pokazC->setCommitOnPost(true);
     UslK = make("UslK", "USLK", {"AUTOINC"}, "select * from USLk");
     hookIdentifier(UslK);
-    UslK->setCommitOnPost(true);
     uslC = make("uslC", "USLC", {"AUTOINC"}, "select * from USLC");
     hookIdentifier(uslC);
-    uslC->setCommitOnPost(true);
     analytic = make("analytic", "ANALYTIC", {"AUTOINC"}, "select * from ANALYTIC");
     hookIdentifier(analytic);
-    analytic->setCommitOnPost(true);
     grArray = make("grArray", "GRARRAY", {"AUTOINC"}, "select * from GRARRAY");
     hookIdentifier(grArray);
     DOLGN = make("DOLGN", "DOLGN", {"A"}, "select * from DOLGN order by b");

@@ -20,6 +20,19 @@
 
 namespace vexo::startup {
 
+namespace {
+
+// 335544721 and 335544741 are what the server reports for a lost network;
+// a client whose server died mid-session sees the read and write failures
+// instead, which mean the same: the connection is gone.
+bool isConnectionLoss(const fb::Error& e) {
+    for (long code : {335544721L, 335544741L, 335544726L, 335544727L, 335544648L})
+        if (e.hasCode(code)) return true;
+    return false;
+}
+
+}  // namespace
+
 const QString ErrorReport::kDefaultText = QStringLiteral("Сервер БД InterBase вернул ошибку.");
 
 ErrorReport::ErrorReport(QString programFolder) : folder_(std::move(programFolder)) {
@@ -89,7 +102,7 @@ void ErrorReport::report(std::exception_ptr error, data::TfDM* dm) {
         flat.replace("\r\n", " ").replace('\n', ' ');
         appendLogLine(QLocale(QLocale::Russian).toString(QDateTime::currentDateTime(), QLocale::ShortFormat) +
                       ": EIBInterBaseError: " + flat + " (" + QString::number(e.gdsCode()) + ")");
-        if (dm && dm->isConnected() && (e.gdsCode() == 335544721 || e.gdsCode() == 335544741)) {
+        if (dm && dm->isConnected() && isConnectionLoss(e)) {
             ui::messageBox({QStringLiteral("Отсутствует соединение с сервером! Все несохраненные данные будут потеряны.") +
                                 "\r\n\r\n" + QStringLiteral("Исходное сообщение об ошибке: ") + message,
                             ui::kCaptionError, ui::Icon::Error, ui::Buttons::Ok, ui::Answer::Ok});

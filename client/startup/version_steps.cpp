@@ -2,6 +2,7 @@
 
 #include "data/data_module.h"
 #include "data/settings_store.h"
+#include "fb/statement.h"
 #include "ui/app_error.h"
 #include "ui/cursor_guard.h"
 #include "ui/dialogs.h"
@@ -32,7 +33,16 @@ struct Step {
 
 VersionSteps::VersionSteps(data::TfDM& dm, QString programFolder) : dm_(dm), folder_(std::move(programFolder)) {
     attachedUsers = [this] {
-        return static_cast<int>(dm_.scalarInt("select count(*) from mon$attachments where mon$system_flag = 0"));
+        // The server keeps one picture of the monitoring tables per
+        // transaction: ask in a fresh one to see who is attached now.
+        fb::Transaction tr(dm_.attachment(), {false, false, fb::Isolation::ReadCommitted});
+        fb::Statement st(tr, "select count(*) from mon$attachments where mon$system_flag = 0");
+        st.execute();
+        st.fetch();
+        const int users = static_cast<int>(st.value(0).toInt64());
+        st.close();
+        tr.commit();
+        return users;
     };
 }
 

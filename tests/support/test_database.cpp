@@ -24,14 +24,22 @@ TempDir::~TempDir() {
     fs::remove_all(path_, ec);
 }
 
+namespace {
+std::unique_ptr<TempDir> g_root;
+}
+
 void useEmbeddedEngine() {
     static std::once_flag once;
-    static std::unique_ptr<TempDir> root;
     std::call_once(once, [] {
         // One private root per test process: parallel test runs never share a half-written one.
-        root = std::make_unique<TempDir>("vexo-fbroot");
-        fb::prepareEmbeddedEngine({root->path(), VEXO_UDF_DIR});
+        g_root = std::make_unique<TempDir>("vexo-fbroot");
+        fb::prepareEmbeddedEngine({g_root->path(), VEXO_UDF_DIR});
     });
+}
+
+fs::path embeddedRoot() {
+    useEmbeddedEngine();
+    return g_root->path();
 }
 
 fs::path databaseSourceDir() { return VEXO_DATABASE_SOURCE_DIR; }

@@ -28,6 +28,9 @@ private:
 // Points this process's embedded engine at a private root that loads the
 // freshly built VexoUdf. Idempotent; every TestDatabase calls it.
 void useEmbeddedEngine();
+// The private engine root of this process (another process given it as
+// FIREBIRD works with the same databases at the same time).
+std::filesystem::path embeddedRoot();
 
 // Source folder of the SQL scripts (database/).
 std::filesystem::path databaseSourceDir();
