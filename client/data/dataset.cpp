@@ -104,6 +104,12 @@ void Dataset::open() {
     afterOpen(*this);
 }
 
+size_t Dataset::memoryBytes() const {
+    size_t total = rows_.capacity() * sizeof(fb::PackedRow) + visible_.capacity() * sizeof(int);
+    for (const fb::PackedRow& r : rows_) total += r.byteSize();
+    return total;
+}
+
 void Dataset::close() {
     if (!isOpen()) return;
     rows_.clear();

@@ -66,6 +66,8 @@ public:
 
     // Navigation over the rows that pass the filter.
     int recordCount() const { return static_cast<int>(visible_.size()); }
+    // Bytes held by the fetched rows.
+    size_t memoryBytes() const;
     bool isEmpty() const { return visible_.empty(); }
     int recNo() const { return current_; }  // 0-based; -1 when empty
     void first();
