@@ -9,6 +9,8 @@
    columns; "2П7" and "2+5П7" add up cells; a leading "100,," takes the cell
    of the year before (year and institution fields of the 5-comma form).
    ";" compares relative indicators: left and right agree within 0.1.
+   A table's conditions apply to every year of it, so they name only columns
+   that every metadata version of the table has.
    A condition never starts with a year field: it would be mistaken for a
    long form code when the text is normalised. */
 
@@ -119,8 +121,8 @@ INSERT INTO POKAZ (A1, A2, MG) VALUES ('00360003', '30,3600,1,3>=100,,30,3600,1,
 INSERT INTO USLK (AUTOINC, FORMA, USL1, USL2) VALUES (GEN_ID(GEN_COLUMNS_ID, 1), '360', '00360001', '00360003');
 
 /* Table 420 (form 30, table 4200) */
-/* row 01 is the sum of rows 02 and 03 in columns 3, 4 and 6 */
-INSERT INTO POKAZ (A1, A2, MG) VALUES ('00420001', '30,4200,1,3.4.6=30,4200,2,3.4.6+30,4200,3,3.4.6', NULL);
+/* row 01 is the sum of rows 02 and 03 in columns 3 and 4 (the columns of every version) */
+INSERT INTO POKAZ (A1, A2, MG) VALUES ('00420001', '30,4200,1,3.4=30,4200,2,3.4+30,4200,3,3.4', NULL);
 /* beds per 10 000 agree with their formula within 0.1 */
 INSERT INTO POKAZ (A1, A2, MG) VALUES ('00420002', '30,4200,1:3,5;30,4200,1:3,3/30,4200,1:3,4*10', NULL);
 INSERT INTO USLK (AUTOINC, FORMA, USL1, USL2) VALUES (GEN_ID(GEN_COLUMNS_ID, 1), '420', '00420001', '00420002');
@@ -177,8 +179,8 @@ INSERT INTO POKAZC (A1, A2) VALUES ('00360002', '30,3600,1:5,5=30,3600,1:5,4/30,
 INSERT INTO USLC (AUTOINC, FORMA, USL1, USL2) VALUES (GEN_ID(GEN_COLUMNS_ID, 1), '360', '00360001', '00360002');
 
 /* Table 420 */
-/* total row 01, columns 3, 4 and 6 */
-INSERT INTO POKAZC (A1, A2) VALUES ('00420001', '30,4200,1,3.4.6=30,4200,2,3.4.6+30,4200,3,3.4.6');
+/* total row 01, columns 3 and 4 */
+INSERT INTO POKAZC (A1, A2) VALUES ('00420001', '30,4200,1,3.4=30,4200,2,3.4+30,4200,3,3.4');
 /* beds per 10 000 inhabitants */
 INSERT INTO POKAZC (A1, A2) VALUES ('00420002', '30,4200,1:3,5=30,4200,1:3,3/30,4200,1:3,4*10');
 INSERT INTO USLC (AUTOINC, FORMA, USL1, USL2) VALUES (GEN_ID(GEN_COLUMNS_ID, 1), '420', '00420001', '00420002');

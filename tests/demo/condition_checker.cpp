@@ -259,17 +259,22 @@ int ConditionChecker::tableOf(int form, int table) const {
 
 std::string ConditionChecker::columnName(int table, int year, int column) const {
     const std::string nstr = std::to_string(column);
-    if (const auto god = metadataYear(table, year)) {
-        const auto it = columns_.find({table, *god, nstr});
-        return it == columns_.end() ? std::string() : it->second;
-    }
+    const auto god = metadataYear(table, year);
+    bool described = false;
     std::string name;
     for (const auto& [key, eng] : columns_) {
-        if (std::get<0>(key) != table || std::get<2>(key) != nstr) continue;
+        if (std::get<0>(key) != table || (god && std::get<1>(key) != *god)) continue;
+        described = true;
+        if (std::get<2>(key) != nstr) continue;
         if (!name.empty() && name != eng)
             throw std::runtime_error("column " + nstr + " of table " + std::to_string(table) + " is ambiguous");
         name = eng;
     }
+    // A year without any description of the table holds no data; a description
+    // without the column means the condition names a column the form lacks.
+    if (described && name.empty())
+        throw std::runtime_error("table " + std::to_string(table) + " has no column " + nstr + " in " +
+                                 std::to_string(year));
     return name;
 }
 

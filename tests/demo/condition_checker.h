@@ -10,7 +10,8 @@
 // commas (year field empty or "100".."900", institution field empty), rows
 // and columns as a number, a cycle ("1:7", "3.4.6") or a term list ("2П7",
 // "2+5П7"), and numeric constants. Anything else throws, so that a new demo
-// condition outside this subset is noticed rather than passed.
+// condition outside this subset is noticed rather than passed; so does a
+// column the table's description for the year does not have.
 
 #include "fb/attachment.h"
 
