@@ -43,12 +43,11 @@ const DataRow* DemoData::find(int table, const std::string& lpu, const std::stri
 }
 
 DataRow& DemoData::at(int table, const std::string& lpu, const std::string& period, int year, const std::string& row) {
-    const DataRow* r = find(table, lpu, period, year, row);
-    if (!r) {
-        throw std::out_of_range("no demo row " + std::to_string(table) + " " + lpu + " " + period + " " +
-                                std::to_string(year) + " " + row);
-    }
-    return const_cast<DataRow&>(*r);
+    for (DataRow& r : rows_)
+        if (!r.listRow && r.table == table && r.lpu == lpu && r.period == period && r.year == year && r.row == row)
+            return r;
+    throw std::out_of_range("no demo row " + std::to_string(table) + " " + lpu + " " + period + " " +
+                            std::to_string(year) + " " + row);
 }
 
 std::int64_t ratioHundredths(double value) { return std::llround(value * 100.0); }

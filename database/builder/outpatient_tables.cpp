@@ -46,7 +46,7 @@ void addVisitsTable(DemoData& data, const Institution& in, int year, int half, D
 }
 
 // Specialities (SPEC codes) a polyclinic lists in table 5.
-std::vector<std::string> specialities(const Institution& in, DemoPrng& g) {
+std::vector<std::string> specialityCodes(const Institution& in, DemoPrng& g) {
     if (in.code == "010110" || in.code == "010207") return {"009"};  // dental clinics
     if (in.childrenOnly) return {"002", "005", "006", "007"};
     std::vector<std::string> pool = {"001", "003", "004", "005", "006", "007", "008", "010"};
@@ -60,16 +60,16 @@ std::vector<std::string> specialities(const Institution& in, DemoPrng& g) {
 }
 
 void addSpecialityList(DemoData& data, const Institution& in, DemoPrng& g) {
-    const std::vector<std::string> specs = specialities(in, g);
+    const std::vector<std::string> codes = specialityCodes(in, g);
     std::vector<long long> doctors;
-    for (size_t i = 0; i < specs.size(); ++i) doctors.push_back(specs.size() == 1 ? g.between(6, 12) : g.between(1, 8));
+    for (size_t i = 0; i < codes.size(); ++i) doctors.push_back(codes.size() == 1 ? g.between(6, 12) : g.between(1, 8));
     for (int year = kFirstYear; year <= kLastYear; ++year)
         for (const char* half : kHalves)
-            for (size_t i = 0; i < specs.size(); ++i) {
+            for (size_t i = 0; i < codes.size(); ++i) {
                 DataRow& row = data.add(5, in.code, half, year, rowCode(1));
                 row.listRow = true;
                 const long long visits = doctors[i] * g.between(1800, 2600);
-                row.cells["s1"] = specs[i];
+                row.cells["s1"] = codes[i];
                 row.cells["s2"] = std::string(in.urban ? "1" : "2");
                 put(row, "n1", units(doctors[i]));
                 put(row, "n2", units(visits));
