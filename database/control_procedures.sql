@@ -235,6 +235,17 @@ BEGIN
     FIELD = VEXO_FIELD(NTBL, C, YR);
     IF (FIELD IS NULL) THEN
     BEGIN
+      /* A column the table gained or lost in another year: this year's
+         data has no such cell, so the condition does not apply to it. */
+      IF (EXISTS (SELECT 1 FROM COLUMNS WHERE TBL = :NTBL AND
+                  IIF(TRIM(LEADING '0' FROM TRIM(NSTR)) = '', '0', TRIM(LEADING '0' FROM TRIM(NSTR))) =
+                  IIF(TRIM(LEADING '0' FROM TRIM(:C)) = '', '0', TRIM(LEADING '0' FROM TRIM(:C))))) THEN
+      BEGIN
+        REFS = REFS + 1;
+        MISSING = MISSING + 1;
+        Q = Q + 1;
+        CONTINUE;
+      END
       ERR = 'в таблице ' || NTBL || ' нет графы ' || C;
       EXIT;
     END

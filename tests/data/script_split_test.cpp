@@ -32,3 +32,15 @@ TEST(ScriptSplit, LastStatementWithoutTerminatorIsKept) {
     ASSERT_EQ(st.size(), 1u);
     EXPECT_EQ(st[0].text, "select 1 from rdb$database");
 }
+
+TEST(ScriptSplit, CommentBeforeSetTermDoesNotHideIt) {
+    const auto st = splitScript(
+        "create table t (a integer);\n"
+        "/* the procedures */\n"
+        "-- and a line comment\n"
+        "SET TERM ^ ;\n"
+        "create procedure p as begin end^\n"
+        "SET TERM ; ^\n");
+    ASSERT_EQ(st.size(), 2u);
+    EXPECT_EQ(st[1].text, "create procedure p as begin end");
+}

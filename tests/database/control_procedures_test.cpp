@@ -116,6 +116,28 @@ TEST_F(Conditions, CrossTableAndMissingMetadata) {
     EXPECT_EQ(kont("12,1000,7,9=0"), std::vector<std::string>{"Ошибка в условии: в таблице 1 нет графы 9"});
 }
 
+TEST_F(Conditions, ColumnsOfOtherMetadataYearsDoNotApply) {
+    // Table 360 gained column 4 in 2016: data of 2014 has no such cell.
+    db.runScript(
+        "insert into TBLNAME (TBLNAME, FORMKOD, TBLKOD, NTBL, B, VIDSVODA, KOLROW) values "
+        "('100', '0300000', '003600', '360', 'Версии', 'свод:_сумма', '1');\n"
+        "insert into COLUMNS (AUTOINC, TBL, ENG, RUS, NSTR, GOD) values (11, 360, 'n3', 'А', '3', 2014);\n"
+        "insert into COLUMNS (AUTOINC, TBL, ENG, RUS, NSTR, GOD) values (12, 360, 'n3', 'А', '3', 2016);\n"
+        "insert into COLUMNS (AUTOINC, TBL, ENG, RUS, NSTR, GOD) values (13, 360, 'n4', 'Б', '4', 2016);\n"
+        "insert into TBL (NTBL, LPU, PERIOD, GOD, \"ROW\", N3, N4) values (360, '010101', 'I', 2014, '001', 5, 9);\n");
+    auto at = [&](const std::string& year) {
+        return db.rows("select * from KONT('one', '010101', 'I  ', '" + year + "', '', '100', '00000001$-$')").size();
+    };
+    condition("00000001", "30,3600,1,3>=30,3600,1,4");
+    EXPECT_EQ(at("2014"), 0u);
+    db.exec("insert into TBL (NTBL, LPU, PERIOD, GOD, \"ROW\", N3, N4) values (360, '010101', 'I', 2016, '001', 5, 9)");
+    EXPECT_EQ(at("2016"), 1u);
+    // A column no year knows is a mistake in the condition.
+    condition("00000001", "30,3600,1,3>=30,3600,1,7");
+    EXPECT_EQ(test::utf8(db.rows("select * from KONT('one', '010101', 'I  ', '2016', '', '100', '00000001$-$')")[0][0]),
+              "Ошибка в условии: в таблице 360 нет графы 7");
+}
+
 TEST_F(Conditions, EarlierYearsThroughTheYearField) {
     // Last year's totals: row 7 held 200 then.
     put("TBL", "010101", 2023, 7, 200, 80);

@@ -112,7 +112,8 @@ std::vector<ScriptStatement> splitScript(std::string_view script) {
             i += terminator.size();
             continue;
         }
-        current.push_back(ch);
+        // Blanks between statements belong to nobody either.
+        if (!current.empty() || !std::isspace(static_cast<unsigned char>(ch))) current.push_back(ch);
         ++i;
     }
     finish();
