@@ -3,6 +3,7 @@
 #include "data/data_module.h"
 #include "database_connection.h"
 #include "error_report.h"
+#include "login_dialog.h"
 #include "single_instance.h"
 #include "ui/app_error.h"
 #include "ui/application.h"
@@ -125,14 +126,25 @@ int runProgram(int argc, char** argv) {
     if (!ready) return 1;
 
     workspace::TfMain main(dm, errors);
+    main.setConnection(&connection);
+    main.setProgramFolder(folder);
     app.setExceptionHook([&main](std::exception_ptr e) { main.ApplicationEvents1Exception(e); });
     QObject::connect(&single, &SingleInstance::activationRequested, &main, [&main] {
         if (main.isMinimized()) main.showNormal();
         main.raise();
         main.activateWindow();
     });
-    splash->finish(&main);
+
+    // The picture stays on top of everything: it goes before the login window.
+    splash->hide();
     splash.reset();
+    bool mayWork = false;
+    try {
+        mayWork = Login(dm, main.rights());
+    } catch (...) {
+        showStartupError(std::current_exception());
+    }
+    if (!mayWork) return 0;  // the login window has said why
     main.show();
     return QApplication::exec();
 }
