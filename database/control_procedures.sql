@@ -49,17 +49,19 @@ RETURNS VARCHAR(10)
 AS
 DECLARE META INTEGER;
 DECLARE COL VARCHAR(10);
+DECLARE COL2 VARCHAR(10);
 DECLARE ENG VARCHAR(10);
 BEGIN
   COL = TRIM(LEADING '0' FROM TRIM(NSTR));
   IF (COL = '') THEN COL = '0';
+  COL2 = LPAD(COL, 2, '0');
   META = VEXO_METADATA_YEAR(NTBL, YR);
-  SELECT FIRST 1 ENG FROM COLUMNS c
-   WHERE c.TBL = :NTBL
-     AND (:META IS NULL OR c.GOD = :META)
-     AND IIF(TRIM(LEADING '0' FROM TRIM(c.NSTR)) = '', '0', TRIM(LEADING '0' FROM TRIM(c.NSTR))) = :COL
-   ORDER BY IIF(c.GOD = :YR, 0, IIF(c.GOD < :YR, 1, 2)), c.GOD DESC NULLS LAST
-    INTO :ENG;
+  IF (META IS NOT NULL) THEN
+    SELECT FIRST 1 ENG FROM COLUMNS WHERE TBL = :NTBL AND NSTR IN (:COL, :COL2) AND GOD = :META INTO :ENG;
+  ELSE
+    SELECT FIRST 1 ENG FROM COLUMNS WHERE TBL = :NTBL AND NSTR IN (:COL, :COL2)
+     ORDER BY IIF(GOD = :YR, 0, IIF(GOD < :YR, 1, 2)), GOD DESC NULLS LAST
+      INTO :ENG;
   RETURN LOWER(TRIM(ENG));
 END^
 
@@ -111,6 +113,60 @@ BEGIN
   RETURN S || '; ' || PART;
 END^
 
+/* One cell of entered (TBL) or consolidated (SVOD) data, and whether its
+   table holds any data for the institution, period and year. Static
+   statements: they are compiled once with the procedure. Rows of a list
+   table with the same number add up. */
+CREATE OR ALTER PROCEDURE VEXO_CELL (
+  ISSVOD VARCHAR(1), NTBL INTEGER, LPU VARCHAR(8), PERIOD VARCHAR(5), GOD INTEGER, R VARCHAR(10), FIELD VARCHAR(10))
+RETURNS (VAL NUMERIC(18,2), TXT VARCHAR(125), TABLE_HAS_DATA SMALLINT)
+AS
+BEGIN
+  VAL = NULL;
+  TXT = NULL;
+  TABLE_HAS_DATA = 0;
+  IF (ISSVOD = '+') THEN
+  BEGIN
+    IF (EXISTS (SELECT 1 FROM SVOD WHERE NTBL = :NTBL AND LPU = :LPU AND PERIOD = :PERIOD AND GOD = :GOD)) THEN
+      TABLE_HAS_DATA = 1;
+    SELECT
+      DECODE(:FIELD, 'n1', SUM(N1), 'n2', SUM(N2), 'n3', SUM(N3), 'n4', SUM(N4), 'n5', SUM(N5), 'n6', SUM(N6),
+        'n7', SUM(N7), 'n8', SUM(N8), 'n9', SUM(N9), 'n10', SUM(N10), 'n11', SUM(N11), 'n12', SUM(N12),
+        'n13', SUM(N13), 'n14', SUM(N14), 'n15', SUM(N15), 'n16', SUM(N16), 'n17', SUM(N17), 'n18', SUM(N18),
+        'n19', SUM(N19), 'n20', SUM(N20), 'n21', SUM(N21), 'n22', SUM(N22), 'n23', SUM(N23), 'n24', SUM(N24),
+        'n25', SUM(N25), 'n26', SUM(N26), 'n27', SUM(N27), 'n28', SUM(N28), 'n29', SUM(N29), 'n30', SUM(N30)),
+      DECODE(:FIELD, 'c1', MAX(C1), 'c2', MAX(C2), 'c3', MAX(C3), 'c4', MAX(C4), 'c5', MAX(C5), 'c6', MAX(C6),
+        'c7', MAX(C7), 'c8', MAX(C8), 'c9', MAX(C9), 'c10', MAX(C10), 'c11', MAX(C11), 'c12', MAX(C12),
+        's1', MAX(S1), 's2', MAX(S2), 's3', MAX(S3), 's4', MAX(S4), 's5', MAX(S5), 's6', MAX(S6),
+        's7', MAX(S7), 's8', MAX(S8), 's9', MAX(S9), 's10', MAX(S10), 's11', MAX(S11), 's12', MAX(S12),
+        's13', MAX(S13), 's14', MAX(S14), 's15', MAX(S15), 's16', MAX(S16), 's17', MAX(S17), 's18', MAX(S18),
+        's19', MAX(S19), 's20', MAX(S20), 's21', MAX(S21), 's22', MAX(S22))
+      FROM SVOD
+     WHERE NTBL = :NTBL AND LPU = :LPU AND PERIOD = :PERIOD AND GOD = :GOD AND "ROW" = :R
+      INTO :VAL, :TXT;
+  END
+  ELSE
+  BEGIN
+    IF (EXISTS (SELECT 1 FROM TBL WHERE NTBL = :NTBL AND LPU = :LPU AND PERIOD = :PERIOD AND GOD = :GOD)) THEN
+      TABLE_HAS_DATA = 1;
+    SELECT
+      DECODE(:FIELD, 'n1', SUM(N1), 'n2', SUM(N2), 'n3', SUM(N3), 'n4', SUM(N4), 'n5', SUM(N5), 'n6', SUM(N6),
+        'n7', SUM(N7), 'n8', SUM(N8), 'n9', SUM(N9), 'n10', SUM(N10), 'n11', SUM(N11), 'n12', SUM(N12),
+        'n13', SUM(N13), 'n14', SUM(N14), 'n15', SUM(N15), 'n16', SUM(N16), 'n17', SUM(N17), 'n18', SUM(N18),
+        'n19', SUM(N19), 'n20', SUM(N20), 'n21', SUM(N21), 'n22', SUM(N22), 'n23', SUM(N23), 'n24', SUM(N24),
+        'n25', SUM(N25), 'n26', SUM(N26), 'n27', SUM(N27), 'n28', SUM(N28), 'n29', SUM(N29), 'n30', SUM(N30)),
+      DECODE(:FIELD, 'c1', MAX(C1), 'c2', MAX(C2), 'c3', MAX(C3), 'c4', MAX(C4), 'c5', MAX(C5), 'c6', MAX(C6),
+        'c7', MAX(C7), 'c8', MAX(C8), 'c9', MAX(C9), 'c10', MAX(C10), 'c11', MAX(C11), 'c12', MAX(C12),
+        's1', MAX(S1), 's2', MAX(S2), 's3', MAX(S3), 's4', MAX(S4), 's5', MAX(S5), 's6', MAX(S6),
+        's7', MAX(S7), 's8', MAX(S8), 's9', MAX(S9), 's10', MAX(S10), 's11', MAX(S11), 's12', MAX(S12),
+        's13', MAX(S13), 's14', MAX(S14), 's15', MAX(S15), 's16', MAX(S16), 's17', MAX(S17), 's18', MAX(S18),
+        's19', MAX(S19), 's20', MAX(S20), 's21', MAX(S21), 's22', MAX(S22))
+      FROM TBL
+     WHERE NTBL = :NTBL AND LPU = :LPU AND PERIOD = :PERIOD AND GOD = :GOD AND "ROW" = :R
+      INTO :VAL, :TXT;
+  END
+END^
+
 /* One variable of a condition at one cycle step: its value as an expression
    text (a term list becomes a parenthesised sum), the cells it read, and
    whether every table it reads holds data for the institution, period and
@@ -142,7 +198,6 @@ DECLARE FIELD VARCHAR(10);
 DECLARE VAL NUMERIC(18,2);
 DECLARE ROWS_FOUND INTEGER;
 DECLARE TABLE_ROWS INTEGER;
-DECLARE SRC VARCHAR(4);
 DECLARE ONE VARCHAR(30);
 DECLARE ADDITIVE SMALLINT;
 DECLARE TOTAL NUMERIC(18,2) = 0;
@@ -159,7 +214,6 @@ BEGIN
   OUT_TBL = IN_TBL;
   OUT_ROW = IN_ROW;
   OUT_COL = IN_COL;
-  SRC = IIF(ISSVOD = '+', 'SVOD', 'TBL');
 
   IF (VAR IS NULL OR VAR = '') THEN EXIT;
 
@@ -238,8 +292,7 @@ BEGIN
       /* A column the table gained or lost in another year: this year's
          data has no such cell, so the condition does not apply to it. */
       IF (EXISTS (SELECT 1 FROM COLUMNS WHERE TBL = :NTBL AND
-                  IIF(TRIM(LEADING '0' FROM TRIM(NSTR)) = '', '0', TRIM(LEADING '0' FROM TRIM(NSTR))) =
-                  IIF(TRIM(LEADING '0' FROM TRIM(:C)) = '', '0', TRIM(LEADING '0' FROM TRIM(:C))))) THEN
+                  NSTR IN (TRIM(LEADING '0' FROM :C), LPAD(TRIM(LEADING '0' FROM :C), 2, '0')))) THEN
       BEGIN
         REFS = REFS + 1;
         MISSING = MISSING + 1;
@@ -250,32 +303,17 @@ BEGIN
       EXIT;
     END
 
-    TABLE_ROWS = 0;
-    EXECUTE STATEMENT ('select 1 from rdb$database where exists (select 1 from ' || SRC ||
-                       ' where NTBL = ? and LPU = ? and PERIOD = ? and GOD = ?)')
-      (NTBL, LPU, CALL_PERIOD, YR) INTO :TABLE_ROWS;
-    TABLE_ROWS = COALESCE(TABLE_ROWS, 0);
+    EXECUTE PROCEDURE VEXO_CELL (:ISSVOD, :NTBL, :LPU, :CALL_PERIOD, :YR, :R, :FIELD)
+      RETURNING_VALUES :VAL, :TXT, :TABLE_ROWS;
     REFS = REFS + 1;
     IF (TABLE_ROWS = 0) THEN MISSING = MISSING + 1;
-
-    VAL = NULL;
-    IF (FIELD SIMILAR TO 'n([1-9]|[12][0-9]|30)') THEN
-    BEGIN
-      /* Rows of a list table with the same number add up. */
-      EXECUTE STATEMENT ('select sum(' || FIELD || ') from ' || SRC ||
-                         ' where NTBL = ? and LPU = ? and PERIOD = ? and GOD = ? and "ROW" = ?')
-        (NTBL, LPU, CALL_PERIOD, YR, R) INTO :VAL;
-    END
-    ELSE IF (FIELD SIMILAR TO '(c|s)([1-9]|1[0-9]|2[0-2])') THEN
+    IF (FIELD SIMILAR TO '(c|s)([1-9]|1[0-9]|2[0-2])') THEN
     BEGIN
       /* A text cell: compared as text, worth 0 in arithmetic. */
-      EXECUTE STATEMENT ('select first 1 ' || FIELD || ' from ' || SRC ||
-                         ' where NTBL = ? and LPU = ? and PERIOD = ? and GOD = ? and "ROW" = ?')
-        (NTBL, LPU, CALL_PERIOD, YR, R) INTO :TXT;
       IS_TEXT = 1;
       TXT = COALESCE(TRIM(TXT), '');
     END
-    ELSE
+    ELSE IF (FIELD NOT SIMILAR TO 'n([1-9]|[12][0-9]|30)') THEN
     BEGIN
       ERR = 'графа ' || C || ' таблицы ' || NTBL || ' не числовая (' || FIELD || ')';
       EXIT;

@@ -68,6 +68,7 @@ CREATE TABLE COLUMNS (
   CONSTRAINT PK_COLUMNS PRIMARY KEY (AUTOINC)
 );
 CREATE INDEX IX_COLUMNS_TBL ON COLUMNS (TBL, GOD);
+CREATE INDEX IX_COLUMNS_NSTR ON COLUMNS (TBL, NSTR);
 
 /* Fixed rows per metadata year. GOD is part of the key so that the versions
    of several years coexist; 0 stands for a row description without a year

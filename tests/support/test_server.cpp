@@ -109,7 +109,8 @@ TestServer::TestServer() {
                                           << "RemoteBindAddress = 127.0.0.1\n"
                                           << "SecurityDatabase = " << (root / "security3.fdb").string() << "\n"
                                           << "UdfAccess = Restrict " << VEXO_UDF_DIR << "\n"
-                                          << "WireCrypt = Enabled\n";
+                                          << "WireCrypt = Enabled\n"
+                                          << "BugcheckAbort = 1\n";
     runIsql("create database '" + (root / "security3.fdb").string() + "';\n" +
             "create or alter user SYSDBA password '" + kPassword + "' using plugin Srp;\ncommit;\n");
     fs::permissions(root, fs::perms::all, fs::perm_options::add);
