@@ -1,6 +1,7 @@
 #include "about_window.h"
 
 #include "data/text_codec.h"
+#include "program_files.h"
 
 #include <QDialogButtonBox>
 #include <QFile>
@@ -29,14 +30,13 @@ QString orUnknown(const QString& value) { return value.trimmed().isEmpty() ? kUn
 }  // namespace
 
 QStringList aboutVersionLines(const QString& programFolder, const QString& referenceVersion) {
-    QString folder = programFolder;
-    if (!folder.isEmpty() && !folder.endsWith('/')) folder += '/';
+    const ProgramFiles files(programFolder);
     return {
         QStringLiteral("версия справочников: ") + orUnknown(referenceVersion),
-        QStringLiteral("версия dot-шаблонов: ") + orUnknown(firstLine(folder + "dots/version.txt")),
-        QStringLiteral("версия xlt-шаблонов: ") + orUnknown(firstLine(folder + "xlts/version.txt")),
-        QStringLiteral("версия комментариев: ") + orUnknown(firstLine(folder + "txts/version.txt")),
-        QStringLiteral("версия xls-файлов: ") + orUnknown(firstLine(folder + "xlss/version.txt")),
+        QStringLiteral("версия dot-шаблонов: ") + orUnknown(firstLine(files.path("dots/version.txt"))),
+        QStringLiteral("версия xlt-шаблонов: ") + orUnknown(firstLine(files.path("xlts/version.txt"))),
+        QStringLiteral("версия комментариев: ") + orUnknown(firstLine(files.path("txts/version.txt"))),
+        QStringLiteral("версия xls-файлов: ") + orUnknown(firstLine(files.path("xlss/version.txt"))),
     };
 }
 

@@ -12,7 +12,7 @@ struct MainPlacement {
     static constexpr int kUpperMax = 450;
 
     QByteArray geometry;
-    int upperHeight = 220;
+    int upperHeight = 250;
     bool periodOnly = true;
     bool showTerritory = true;      // check mark of "&Показать"
     bool showToolbar = true;        // check mark of "Панель у&правления"

@@ -54,7 +54,7 @@ std::optional<QString> greetingFor(const QDate& day) {
 
 GreetingPicture::GreetingPicture(QWidget* parent) : QLabel(parent) {
     setObjectName("imgGreeting");
-    setFixedSize(130, 70);
+    setFixedSize(124, 48);
     setAlignment(Qt::AlignCenter);
     hide();
 }

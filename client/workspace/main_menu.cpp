@@ -1,5 +1,7 @@
 #include "main_menu.h"
 
+#include "tool_glyphs.h"
+
 #include <QAction>
 #include <QMainWindow>
 #include <QMenu>
@@ -48,6 +50,7 @@ MainMenu::MainMenu(QMainWindow* window, QToolBar* toolBar) : QObject(window), wi
             }
             case ItemKind::ToolButton: {
                 QAction* a = makeAction(info, toolBar);
+                a->setIcon(toolGlyph(info.id));
                 a->setIconText(info.caption);
                 toolBar->addAction(a);
                 actions_[index(info.id)] = a;

@@ -13,18 +13,37 @@ ProgramFiles::ProgramFiles(QString folder) : folder_(std::move(folder)) {
     if (!folder_.isEmpty() && !folder_.endsWith('/')) folder_ += '/';
 }
 
-QString ProgramFiles::manualPath() const { return folder_ + kManualName; }
+QString ProgramFiles::path(const QString& relative) const {
+    QString resolved = folder_;
+    const QStringList parts = relative.split('/', Qt::SkipEmptyParts);
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        QString part = parts[i];
+        if (!QFileInfo::exists(resolved + part)) {
+            const QStringList entries = QDir(resolved).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+            for (const QString& e : entries)
+                if (e.compare(part, Qt::CaseInsensitive) == 0) {
+                    part = e;
+                    break;
+                }
+        }
+        resolved += part;
+        if (i + 1 < parts.size()) resolved += '/';
+    }
+    return resolved;
+}
 
-QString ProgramFiles::historyPath() const { return folder_ + kHistoryName; }
+QString ProgramFiles::manualPath() const { return path(kManualName); }
 
-QString ProgramFiles::commentsPath(const QString& ntbl) const { return folder_ + "txts/" + ntbl.trimmed() + ".txt"; }
+QString ProgramFiles::historyPath() const { return path(kHistoryName); }
+
+QString ProgramFiles::commentsPath(const QString& ntbl) const { return path("txts/" + ntbl.trimmed() + ".txt"); }
 
 bool ProgramFiles::hasComments(const QString& ntbl) const {
     return !ntbl.trimmed().isEmpty() && QFileInfo(commentsPath(ntbl)).isFile();
 }
 
 int ProgramFiles::deleteTemporaryFiles() const {
-    QDir temp(folder_ + "temp");
+    QDir temp(path("temp"));
     if (!temp.exists()) return 0;
     int deleted = 0;
     const QFileInfoList files =

@@ -14,9 +14,12 @@ public:
     explicit ProgramFiles(QString folder);
 
     const QString& folder() const { return folder_; }
+    // A file or folder under the program folder, found whatever the case of
+    // its names ("txts/1.txt" finds Txts/1.txt): the folders came from Windows.
+    QString path(const QString& relative) const;
     QString manualPath() const;
     QString historyPath() const;
-    // "txts/<table number>.txt"
+    // "txts/<table number>.txt"; version files "dots/version.txt" and the like.
     QString commentsPath(const QString& ntbl) const;
     bool hasComments(const QString& ntbl) const;
 

@@ -74,7 +74,8 @@ void TfMain::buildWindow() {
     ToolBar1 = addToolBar(QStringLiteral("Панель управления"));
     ToolBar1->setObjectName("ToolBar1");
     ToolBar1->setMovable(false);
-    ToolBar1->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    ToolBar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    ToolBar1->setIconSize(QSize(24, 24));
     menu_ = new MainMenu(this, ToolBar1);
     ToolBar1->addSeparator();
     cbExpEmpty = new QCheckBox(QStringLiteral("Экспорт только непустых строк"), ToolBar1);

@@ -92,6 +92,16 @@ public:
     void setStatusText(int panel, const QString& text);
     QString statusText(int panel) const;
 
+    // What the grid does to the window around it while it builds a table.
+    void showFormAndTableCodes(const QString& formCode, const QString& tableCode);
+    void showTableTitle(const QString& title);
+    void refreshPeriodicityLabel();
+    void setCommentsButtonVisible(bool visible);
+    // Without the right to see the table the grid gives way to the refusal
+    // and everything that works on the table is hidden.
+    void setTableAccessible(bool accessible);
+    bool tableAccessible() const { return tableAccessible_; }
+    void tickReportingPeriodOnly();
     // The grid reports what the menu rules need; each call refreshes the state.
     void setRowMode(bool on);
     bool rowMode() const { return rowMode_; }
@@ -168,7 +178,6 @@ private:
     void onMenuTriggered(MenuItem item);
     void runHandler(MenuItem item);
     void refreshMenu();
-    void refreshPeriodicityLabel();
     void refreshTableRights();
     void chooseDefaultPeriod();
     void periodOrYearChanged();
@@ -202,6 +211,7 @@ private:
     bool shown_ = false;
     bool syncing_ = false;
     bool lockedCheckBoxes_ = false;
+    bool tableAccessible_ = true;
 
     MainMenu* menu_ = nullptr;
     HintRouter* hints_ = nullptr;

@@ -186,9 +186,8 @@ void TfMain::openCurrentTable() {
     data::Dataset& tables = *dm_.tblName;
     if (!tables.isOpen() || tables.isEmpty() || tables.recNo() < 0 || tables.text("B").trimmed().isEmpty()) {
         current_ = -1;
-        lblTitle->clear();
-        lblTitle->setToolTip({});
-        btnComments->hide();
+        showTableTitle({});
+        setCommentsButtonVisible(false);
         refreshState();
         throw AppError(kNoTables);
     }
@@ -197,15 +196,12 @@ void TfMain::openCurrentTable() {
     const QString tblKod = tables.text("TBLKOD").trimmed();
     current_ = catalogue_.indexOfTitle(title);
 
-    for (QLineEdit* e : {pnlTop->edForm, pnlCompact->edForm}) e->setText(formBoxText(formKod));
-    for (QLineEdit* e : {pnlTop->edTable, pnlCompact->edTable}) e->setText(tableBoxText(tblKod));
-    lblTitle->setText(title);
-    lblTitle->setToolTip(title);
-    lblTitle->setStatusTip(title);
+    showFormAndTableCodes(formBoxText(formKod), tableBoxText(tblKod));
+    showTableTitle(title);
     refreshPeriodicityLabel();
     const CatalogueTable* info = currentTableInfo();
     const QString ntbl = info ? info->ntbl : tables.text("NTBL").trimmed();
-    btnComments->setVisible(ProgramFiles(programFolder_).hasComments(ntbl));
+    setCommentsButtonVisible(ProgramFiles(programFolder_).hasComments(ntbl));
     dm_.setCurrentTableKind(info ? info->vidSvoda : QString());
     rowMode_ = false;  // until the grid has read the table's columns
     refreshTableRights();
@@ -215,13 +211,36 @@ void TfMain::openCurrentTable() {
     refreshState();
 }
 
+void TfMain::showFormAndTableCodes(const QString& formCode, const QString& tableCode) {
+    for (QLineEdit* e : {pnlTop->edForm, pnlCompact->edForm}) e->setText(formCode);
+    for (QLineEdit* e : {pnlTop->edTable, pnlCompact->edTable}) e->setText(tableCode);
+}
+
+void TfMain::showTableTitle(const QString& title) {
+    lblTitle->setText(title);
+    lblTitle->setToolTip(title);
+    lblTitle->setStatusTip(title);
+}
+
+void TfMain::setCommentsButtonVisible(bool visible) { btnComments->setVisible(visible); }
+
 void TfMain::refreshTableRights() {
     const CatalogueTable* info = currentTableInfo();
-    const bool mayView = !info || rights_.mayView(info->ntbl);
-    pnlGrid->setCurrentWidget(mayView ? gridHost_ : static_cast<QWidget*>(lblNoRights));
-    gridHost_->setEnabled(mayView);
-    pnlPeriod->navigatorHost->setVisible(mayView);
-    pnlCompact->navigatorHost->setVisible(mayView);
+    setTableAccessible(!info || rights_.mayView(info->ntbl));
+}
+
+void TfMain::setTableAccessible(bool accessible) {
+    tableAccessible_ = accessible;
+    pnlGrid->setCurrentWidget(accessible ? gridHost_ : static_cast<QWidget*>(lblNoRights));
+    gridHost_->setEnabled(accessible);
+    pnlPeriod->navigatorHost->setVisible(accessible);
+    pnlCompact->navigatorHost->setVisible(accessible);
+    refreshMenu();
+}
+
+void TfMain::tickReportingPeriodOnly() {
+    const QSignalBlocker quiet(pnlPeriod->cbPeriodOnly);
+    pnlPeriod->cbPeriodOnly->setChecked(true);
 }
 
 void TfMain::cbThemeChange(int index) {
@@ -275,10 +294,7 @@ void TfMain::setTerritoryOnly(bool on, bool store) {
 
 void TfMain::lockCheckBoxes(bool locked) {
     if (locked) {
-        if (!periodOnly()) {
-            const QSignalBlocker quiet(pnlPeriod->cbPeriodOnly);
-            pnlPeriod->cbPeriodOnly->setChecked(true);
-        }
+        tickReportingPeriodOnly();
         if (!territoryOnly()) setTerritoryOnly(true, true);
     }
     pnlPeriod->cbPeriodOnly->setEnabled(!locked);
@@ -364,7 +380,7 @@ MenuInputs TfMain::menuInputs() const {
     in.rowMode = rowMode_;
     const CatalogueTable* info = currentTableInfo();
     in.vidSvoda = info ? info->vidSvoda : QString();
-    in.mayViewTable = !info || rights_.mayView(info->ntbl);
+    in.mayViewTable = tableAccessible_;
     const data::Dataset* tables = dm_.tblName;
     const bool any = tables && tables->isOpen() && !tables->isEmpty();
     in.atFirstTable = !any || tables->recNo() <= 0;

@@ -7,6 +7,7 @@
 #include "workspace/catalogue_panel.h"
 #include "workspace/compact_bar.h"
 #include "workspace/greeting.h"
+#include "workspace/hint_router.h"
 #include "workspace/main_menu.h"
 #include "workspace/period_panel.h"
 #include "workspace/territory_panel.h"
@@ -14,6 +15,7 @@
 #include "workspace_fixture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -21,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -466,14 +469,14 @@ TEST(MainWindow, PlacementIsRememberedBetweenRuns) {
 
 TEST(MainWindow, CommentsHistoryAndManual) {
     Workspace ws;
-    ws.writeFile("txts/2.txt");
+    ws.writeFile("Txts/2.txt");  // the folders keep the case they were installed with
     TfMain& w = ws.show();
     EXPECT_FALSE(w.btnComments->isVisibleTo(&w));  // none for table 1
     w.btnNextClick();
     ASSERT_TRUE(w.btnComments->isVisibleTo(&w));
     w.btnComments->click();
-    EXPECT_EQ(ws.opened, QStringList{ws.folder() + "txts/2.txt"});
-    QFile::remove(ws.folder() + "txts/2.txt");
+    EXPECT_EQ(ws.opened, QStringList{ws.folder() + "Txts/2.txt"});
+    QFile::remove(ws.folder() + "Txts/2.txt");
     w.btnComments->click();
     EXPECT_EQ(ws.dialogs.texts().last(), "Файл с комментариями к данной таблице не найден!");
 
@@ -502,7 +505,7 @@ TEST(MainWindow, CommentsHistoryAndManual) {
 
 TEST(MainWindow, AboutWindowLines) {
     Workspace ws;
-    ws.writeFile("dots/version.txt", "1.05\r\nстарая\r\n");
+    ws.writeFile("Dots/version.txt", "1.05\r\nстарая\r\n");
     ws.writeFile("xlss/version.txt", "");
     const QStringList lines = aboutVersionLines(ws.folder(), "2024.1");
     EXPECT_EQ(lines, (QStringList{"версия справочников: 2024.1", "версия dot-шаблонов: 1.05",
@@ -541,4 +544,20 @@ TEST(MainWindow, NetworkDatabasePathIsRefused) {
     ws.chosen << "//server/base/vexo.gdb";
     EXPECT_THROW(w.miDatabasePathClick(), AppError);
     EXPECT_TRUE(ws.dm.isConnected());
+}
+
+TEST(MainWindow, HintsOfDisabledItemsReachTheStatusBar) {
+    Workspace ws;
+    TfMain& w = ws.show();
+    QMenu* service = w.mainMenu().menu(M::MenuService);
+    service->popup(w.mapToGlobal(QPoint(0, 0)));
+    const QPoint at = service->actionGeometry(item(w, M::ChangeUser)).center();
+    QMouseEvent move(QEvent::MouseMove, at, service->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(service, &move);
+    EXPECT_EQ(w.statusBar()->currentMessage(), "Для входа в программу под другим именем включите систему паролей");
+    service->hide();
+    EXPECT_TRUE(w.statusBar()->currentMessage().isEmpty());  // the two panels come back
+    // Check boxes show their whole text as their hint.
+    EXPECT_EQ(HintRouter::autoHint(w.pnlPeriod->cbPeriodOnly), "Отображать данные только за отчетный период");
+    EXPECT_EQ(w.pnlTop->btnGo->toolTip(), "Переход к указанной таблице");
 }
