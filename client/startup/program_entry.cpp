@@ -143,6 +143,7 @@ int runProgram(int argc, char** argv) {
         mayWork = Login(dm, main.rights());
     } catch (...) {
         showStartupError(std::current_exception());
+        return 1;
     }
     if (!mayWork) return 0;  // the login window has said why
     main.show();

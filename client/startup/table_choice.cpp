@@ -95,7 +95,7 @@ TfTableChoice::TfTableChoice(data::TfDM& dm, Purpose purpose, const QString& rig
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(clbTables);
     layout->addLayout(buttons);
-    resize(640, 480);
+    resize(760, 480);
 }
 
 void TfTableChoice::showTicks() {

@@ -40,8 +40,7 @@ void TfMain::FormShow() {
     pnlTop->imgGreeting->showFor(today());
 
     // Settings, read anew: another workstation may have changed them.
-    dm_.nastr->close();
-    dm_.nastr->open();
+    dm_.nastr->open();  // posts a write still pending, then fetches anew
     data::SettingsStore store(dm_);
     settings_.load(store);
     {
