@@ -485,6 +485,22 @@ std::vector<std::pair<int, fb::Value>> Dataset::keyValues(const fb::PackedRow& r
     return out;
 }
 
+std::string Dataset::keyCondition(const fb::PackedRow& row, std::vector<fb::Value>& params) const {
+    std::string where;
+    for (const auto& [index, value] : keyValues(row)) {
+        if (!where.empty()) where += " and ";
+        where += toCp1251(quotedName(QString::fromStdString(columns_[static_cast<size_t>(index)].name)));
+        if (value.isNull()) {
+            where += " is null";
+        } else {
+            where += " = ?";
+            params.push_back(value);
+        }
+    }
+    if (where.empty()) throw std::logic_error("dataset " + name_.toStdString() + " has no key to address rows by");
+    return where;
+}
+
 void Dataset::executeInsert() {
     std::string names, marks;
     std::vector<fb::Value> params;
@@ -513,18 +529,7 @@ void Dataset::executeUpdate() {
         params.push_back(edit_->values[i]);
     }
     if (sets.empty()) return;
-    std::string where;
-    for (const auto& [index, value] : keyValues(rows_[static_cast<size_t>(edit_->fetchedRow)])) {
-        if (!where.empty()) where += " and ";
-        where += toCp1251(quotedName(QString::fromStdString(columns_[static_cast<size_t>(index)].name)));
-        if (value.isNull()) {
-            where += " is null";
-        } else {
-            where += " = ?";
-            params.push_back(value);
-        }
-    }
-    if (where.empty()) throw std::logic_error("dataset " + name_.toStdString() + " has no key to update by");
+    const std::string where = keyCondition(rows_[static_cast<size_t>(edit_->fetchedRow)], params);
     fb::Statement st(transaction_, "update " + quotedTable() + " set " + sets + " where " + where);
     st.execute(params);
     if (st.rowsAffected() == 0)
@@ -561,19 +566,8 @@ void Dataset::remove() {
     state_ = DatasetState::Browse;
     beforeDelete(*this);
     const int fetched = fetchedIndexOf(current_);
-    std::string where;
     std::vector<fb::Value> params;
-    for (const auto& [index, value] : keyValues(rows_[static_cast<size_t>(fetched)])) {
-        if (!where.empty()) where += " and ";
-        where += toCp1251(quotedName(QString::fromStdString(columns_[static_cast<size_t>(index)].name)));
-        if (value.isNull()) {
-            where += " is null";
-        } else {
-            where += " = ?";
-            params.push_back(value);
-        }
-    }
-    if (where.empty()) throw std::logic_error("dataset " + name_.toStdString() + " has no key to delete by");
+    const std::string where = keyCondition(rows_[static_cast<size_t>(fetched)], params);
     fb::Statement st(transaction_, "delete from " + quotedTable() + " where " + where);
     st.execute(params);
 

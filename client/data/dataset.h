@@ -156,6 +156,8 @@ private:
     void commitIfWanted();
     std::string quotedTable() const;
     std::vector<std::pair<int, fb::Value>> keyValues(const fb::PackedRow& row) const;
+    // "KEY1 = ? and KEY2 is null ..." addressing a fetched row; its values go to params.
+    std::string keyCondition(const fb::PackedRow& row, std::vector<fb::Value>& params) const;
 
     QString name_;
     fb::Transaction& transaction_;

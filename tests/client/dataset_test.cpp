@@ -1,3 +1,4 @@
+#include "connected_module.h"
 #include "data/data_module.h"
 #include "data/dataset_model.h"
 #include "fb/error.h"
@@ -11,15 +12,7 @@ using namespace vexo;
 
 namespace {
 
-struct Module {
-    test::TestDatabase db{test::schemaScripts()};
-    data::TfDM dm;
-    Module() {
-        db.commit();
-        dm.connectDatabase(db.params());
-    }
-    qint64 count(const QString& sql) { return dm.scalarInt(sql); }
-};
+using Module = test::ConnectedModule;
 
 fb::Numeric num(const char* text) {
     fb::Numeric n;

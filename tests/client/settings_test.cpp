@@ -1,4 +1,5 @@
 #include "data/data_module.h"
+#include "connected_module.h"
 #include "data/settings_store.h"
 #include "scripted_dialogs.h"
 #include "test_database.h"
@@ -9,14 +10,8 @@ using namespace vexo;
 
 namespace {
 
-struct Module {
-    test::TestDatabase db{test::schemaScripts()};
-    data::TfDM dm;
-    Module() {
-        db.commit();
-        dm.connectDatabase(db.params());
-        dm.openAll();
-    }
+struct Module : test::ConnectedModule {
+    Module() : ConnectedModule(true) {}
 };
 
 }  // namespace
