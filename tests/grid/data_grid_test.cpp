@@ -250,4 +250,53 @@ TEST(DataGrid, EscapeGivesUpTheRow) {
     EXPECT_EQ(g.stored("N5", "003"), "null");
 }
 
+// For looking at the grid with one's own eyes: VEXO_GRID_SCREENSHOT=file.png
+// saves the window as drawn, VEXO_GRID_SHOW_SECONDS keeps it on the screen.
+TEST(DataGrid, Screenshot) {
+    const QString file = qEnvironmentVariable("VEXO_GRID_SCREENSHOT");
+    if (file.isEmpty()) GTEST_SKIP() << "set VEXO_GRID_SCREENSHOT to a file name";
+    std::string more;
+    const char* profiles[] = {"кардиологические", "гастроэнтерологические", "пульмонологические", "эндокринологические",
+                              "неврологические", "травматологические", "урологические", "гинекологические",
+                              "офтальмологические", "оториноларингологические", "инфекционные", "педиатрические"};
+    int r = 4;
+    for (const char* p : profiles) {
+        const std::string a = (r < 10 ? "00" : "0") + std::to_string(r);
+        more += "INSERT INTO \"ROWS\" (TBL, GOD, A, B, C, ITEM) VALUES (5, 0, '" + a + "', '" + p + "', '" + a + "', " +
+                std::to_string(r) + ");\n";
+        more += "INSERT INTO TBL (NTBL, LPU, PERIOD, GOD, \"ROW\", N3, N4, N5, N6) VALUES (5, '010001', 'I', 2024, '" + a +
+                "', " + std::to_string(10 * r) + ", " + std::to_string(10 * r + 2) + ".5, " + std::to_string(r) + ", " +
+                std::to_string(40 * r) + ");\n";
+        ++r;
+    }
+    more += "INSERT INTO CELLS (AUTOINC, TBLNAME, \"ROWS\", COL, COLORFLD) VALUES (2, '5', '2,5,7', 'N4', 'yellow');\n";
+    struct Shown : test::GridFixture {
+        QWidget window;
+        explicit Shown(const std::string& script) : GridFixture(std::string(kBedsTable) + script) {}
+    } g(more);
+    grid::CatalogueTable t;
+    t.number = 5;
+    t.title = "Коечный фонд";
+    t.formKod = "0120000";
+    t.tblKod = "005000";
+    t.alignGr = "5";
+    t.getCellParams = "N4";
+    g.addTable(t);
+    g.host.gridSettings.colorCells = true;
+    auto* layout = new QVBoxLayout(&g.window);
+    layout->addWidget(g.grid.get());
+    layout->addWidget(&g.host.navigator);
+    g.window.setWindowTitle("Ривента");
+    g.window.resize(1000, 520);
+    g.open("Коечный фонд");
+    g.window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&g.window));
+    g.grid->setCurrentCell(1, N3);
+    QTest::qWait(300);
+    EXPECT_TRUE(g.window.grab().save(file));
+    QTest::qWait(1000 * qEnvironmentVariableIntValue("VEXO_GRID_SHOW_SECONDS"));
+    g.grid->setParent(nullptr);
+    g.host.navigator.setParent(nullptr);
+}
+
 }  // namespace

@@ -33,11 +33,13 @@ int longestWordWidth(const QString& text, const QFontMetrics& fm) {
 
 }  // namespace
 
-TDBGridEh::TDBGridEh(QWidget* parent) : QWidget(parent), frozen_(new GridPane(this)), main_(new GridPane(this)) {
+TDBGridEh::TDBGridEh(QWidget* parent)
+    : QWidget(parent), frozen_(new GridPane(this)), separator_(new QWidget(this)), main_(new GridPane(this)) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(frozen_);
+    layout->addWidget(separator_);
     layout->addWidget(main_, 1);
     frozen_->setObjectName("frozenPane");
     main_->setObjectName("mainPane");
@@ -46,8 +48,10 @@ TDBGridEh::TDBGridEh(QWidget* parent) : QWidget(parent), frozen_(new GridPane(th
     frozen_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     frozen_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     frozen_->hide();
-    // The frozen pane is set off from the scrolling part by a darker line.
-    frozen_->setStyleSheet(QStringLiteral("QTableView#frozenPane { border-right: 2px solid palette(dark); }"));
+    separator_->setFixedWidth(2);
+    separator_->setAutoFillBackground(true);
+    separator_->setBackgroundRole(QPalette::Dark);
+    separator_->hide();
 
     for (GridPane* pane : {frozen_, main_}) {
         pane->editAllowed = [this](const QModelIndex& index) {
@@ -156,6 +160,7 @@ void TDBGridEh::applyPaneColumns() {
     }
     syncing_ = false;
     frozen_->setVisible(end > 0);
+    separator_->setVisible(end > 0);
     updateFrozenWidth();
     main_->setHorizontalScrollBarPolicy(autoFit_ ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
     if (autoFit_) fitColumns();
@@ -188,7 +193,7 @@ void TDBGridEh::updateFrozenWidth() {
     int width = 0;
     for (int i = 0; i < frozenEnd(); ++i)
         if (columns_[i].visible) width += frozen_->columnWidth(i);
-    frozen_->setFixedWidth(width + 2);
+    frozen_->setFixedWidth(width);
 }
 
 void TDBGridEh::fitColumns() {

@@ -91,6 +91,7 @@ private:
     QPointer<data::Dataset> dataset_;
     GridModel* model_ = nullptr;
     GridPane* frozen_;
+    QWidget* separator_;  // the line between the frozen columns and the rest
     GridPane* main_;
     QVector<GridColumn> columns_;
     std::vector<int> baseWidths_;  // widths before fitting

@@ -62,6 +62,7 @@ DatasetNavigator::DatasetNavigator(QWidget* parent) : QWidget(parent) {
         buttons_.insert(b, button);
         connect(button, &QToolButton::clicked, this, [this, b] { click(b); });
     }
+    layout->addStretch(1);  // the buttons keep together at the left
     refreshState();
 }
 

@@ -136,21 +136,28 @@ void GridDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, cons
 }
 
 void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
-    const QRect button = buttonRect(option, index);
-    if (button.isNull()) {
-        QStyledItemDelegate::paint(painter, option, index);
-        return;
-    }
-    QStyleOptionViewItem text = option;
-    text.rect.setRight(button.left() - 1);
-    // The background runs under the button too.
-    QStyleOptionViewItem whole = option;
-    initStyleOption(&whole, index);
-    whole.text.clear();
     const QWidget* widget = option.widget;
     QStyle* style = widget ? widget->style() : QApplication::style();
-    style->drawControl(QStyle::CE_ItemViewItem, &whole, painter, widget);
-    QStyledItemDelegate::paint(painter, text, index);
+    QStyleOptionViewItem cell = option;
+    initStyleOption(&cell, index);
+    const QRect button = buttonRect(option, index);
+    if (!button.isNull()) {
+        // The background runs under the button too.
+        QStyleOptionViewItem background = cell;
+        background.text.clear();
+        style->drawControl(QStyle::CE_ItemViewItem, &background, painter, widget);
+        cell.rect.setRight(button.left() - 1);
+    }
+    // A number too wide for its column shows as #### (its full text as the
+    // tooltip), never as a misleading part of its digits.
+    if ((cell.displayAlignment & Qt::AlignRight) && !cell.text.isEmpty()) {
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, &cell, widget) + 1;
+        const int room = cell.rect.width() - 2 * margin;
+        if (cell.fontMetrics.horizontalAdvance(cell.text) > room)
+            cell.text = QString(std::max(1, room / std::max(1, cell.fontMetrics.horizontalAdvance('#'))), '#');
+    }
+    style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, widget);
+    if (button.isNull()) return;
 
     QStyleOptionButton face;
     face.rect = button.adjusted(1, 1, -1, -1);

@@ -12,7 +12,7 @@ class GridModel;
 class GridDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
-    static constexpr int kButtonWidth = 16;
+    static constexpr int kButtonWidth = 14;
     static constexpr int kListRows = 20;
 
     explicit GridDelegate(QObject* parent = nullptr) : QStyledItemDelegate(parent) {}

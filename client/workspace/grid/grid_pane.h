@@ -25,6 +25,7 @@ public:
     std::function<int(int column, int direction)> columnBeyond;
 
     void refreshGeometries() { updateGeometries(); }
+    using QTableView::edit;
 
 protected:
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
