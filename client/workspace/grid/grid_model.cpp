@@ -127,7 +127,8 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
             if (isNumberColumn(index.column())) return QVariant(Qt::AlignRight | Qt::AlignVCenter);
             return QVariant(Qt::AlignLeft | Qt::AlignVCenter);
         default:
-            return data::DatasetModel::data(index, role);
+            // Painting asks for many roles a cell; only the above read the row.
+            return {};
     }
 }
 
