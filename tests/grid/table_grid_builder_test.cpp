@@ -119,6 +119,11 @@ TEST(TableGridBuilder, TellsTheMainWindow) {
     YearFixture f;
     f.host.year = 2010;
     f.open("Таблица 420");
+    // The column lists, read by position by other windows.
+    EXPECT_EQ(f.builder->columns().fields(), (QStringList{"lpu_", "row_B", "n3"}));
+    EXPECT_EQ(f.builder->columns().decimals(), (QStringList{"0", "0", "0"}));  // empty DECIMAL_FM reads "0"
+    EXPECT_EQ(f.builder->columns().spr(), (QStringList{"lpu", "rows", ""}));
+    EXPECT_EQ(f.builder->metadataCondition(), " and god=2010");
     EXPECT_EQ(f.host.formCode, "02001");
     EXPECT_EQ(f.host.tableCode, "4200");
     EXPECT_EQ(f.host.title, "Таблица 420");
