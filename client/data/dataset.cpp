@@ -515,8 +515,20 @@ void Dataset::executeInsert() {
         params.push_back(edit_->values[i]);
     }
     if (names.empty()) throw AppError(QStringLiteral("Нет значений для новой записи."));
-    fb::Statement st(transaction_, "insert into " + quotedTable() + " (" + names + ") values (" + marks + ")");
+    // The key as stored (server defaults included), so that the row can be addressed later.
+    std::vector<int> keyColumns;
+    std::string returning;
+    for (const auto& [index, value] : keyValues(fb::PackedRow())) {
+        keyColumns.push_back(index);
+        returning += (returning.empty() ? " returning " : ", ") +
+                     toCp1251(quotedName(QString::fromStdString(columns_[static_cast<size_t>(index)].name)));
+    }
+    fb::Statement st(transaction_,
+                     "insert into " + quotedTable() + " (" + names + ") values (" + marks + ")" + returning);
     st.execute(params);
+    if (!keyColumns.empty() && st.fetch())
+        for (size_t k = 0; k < keyColumns.size(); ++k)
+            edit_->values[static_cast<size_t>(keyColumns[k])] = st.value(static_cast<int>(k));
 }
 
 void Dataset::executeUpdate() {

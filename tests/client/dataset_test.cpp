@@ -64,6 +64,21 @@ TEST(Dataset, DataRowRoundTripByClientKey) {
     EXPECT_EQ(QString::fromStdString(t.value("N2").value<fb::Numeric>().toString()), "-0.50");
 }
 
+TEST(Dataset, ARowKeyedByAServerDefaultCanBeEditedAfterItsInsert) {
+    Module m;
+    data::Dataset& t = *m.dm.tblYear;
+    t.setSelectSql("select * from TBL");
+    t.open();
+    t.append();
+    for (auto [f, v] : {std::pair{"NTBL", QVariant(3)}, {"LPU", "010101"}, {"PERIOD", "I"}, {"GOD", 2024}, {"ROW", "001"}})
+        t.setValue(f, v);
+    t.post();  // TIPSVODA comes from the column's default
+    EXPECT_EQ(t.asInt("TIPSVODA"), 0);
+    t.setValue("N1", 5);
+    t.post();
+    EXPECT_EQ(m.dm.scalarText("select N1 from TBL"), "5.00");
+}
+
 TEST(Dataset, ListTableRowsNumberThemselves) {
     Module m;
     m.dm.setCurrentTableKind("свод:список");
