@@ -117,8 +117,15 @@ public:
     QList<grid::DatasetNavigator*> navigators() override { return {&navigator}; }
     int screenWidth() const override { return 1280; }
     grid::GridSettings settings() const override { return {}; }
-    grid::UserRights rights() const override { return {}; }
+    const startup::UserRights& rights() const override { return rights_; }
     QString programFolder() const override { return QStringLiteral("/nonexistent"); }
+
+private:
+    startup::UserRights rights_ = [] {
+        startup::UserRights r;
+        r.setPasswordsOff();
+        return r;
+    }();
 };
 
 void BM_OpenTableGrid(benchmark::State& state) {

@@ -77,10 +77,10 @@ void TfDM::hookIdentifier(Dataset* ds, bool alsoNext) {
     });
 }
 
+qint64 TfDM::tipSvodaForNewRow() { return currentTableKind_ == QStringLiteral("свод:список") ? nextId(1) : 0; }
+
 void TfDM::hookTipSvoda(Dataset* ds) {
-    ds->afterInsert.add([this](Dataset& d) {
-        d.setValue("TIPSVODA", currentTableKind_ == QStringLiteral("свод:список") ? nextId(1) : 0);
-    });
+    ds->afterInsert.add([this](Dataset& d) { d.setValue("TIPSVODA", tipSvodaForNewRow()); });
 }
 
 void TfDM::createDatasets() {

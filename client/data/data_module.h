@@ -105,6 +105,8 @@ public:
     // VIDSVODA of the table being worked on: list tables number their rows.
     void setCurrentTableKind(const QString& vidsvoda) { currentTableKind_ = vidsvoda; }
     const QString& currentTableKind() const { return currentTableKind_; }
+    // TIPSVODA of a new data row: a number of its own in a list table, else 0.
+    qint64 tipSvodaForNewRow();
 
     // Restarts the idle clock after work in the transaction.
     void touch();

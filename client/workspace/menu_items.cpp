@@ -192,6 +192,8 @@ bool builtInThisBuild(MenuItem item) {
         case M::MenuService:
         case M::MenuView:
         case M::MenuHelp:
+        case M::FillTable:
+        case M::DeleteData:
         case M::Previous:
         case M::Next:
         case M::Exit:

@@ -56,4 +56,41 @@ QStringList quarterNames(bool monthsNaming) {
             QStringLiteral("IV квартал")};
 }
 
+QString newRowPeriodCode(const QString& periodName) {
+    static const QStringList quarterCodes{QStringLiteral("I"), QStringLiteral("II"), QStringLiteral("III"),
+                                          QStringLiteral("IV")};
+    static const QStringList months{QStringLiteral("Январь"),   QStringLiteral("Февраль"), QStringLiteral("Март"),
+                                    QStringLiteral("Апрель"),   QStringLiteral("Май"),     QStringLiteral("Июнь"),
+                                    QStringLiteral("Июль"),     QStringLiteral("Август"),  QStringLiteral("Сентябрь"),
+                                    QStringLiteral("Октябрь"),  QStringLiteral("Ноябрь"),  QStringLiteral("Декабрь")};
+    const QString name = periodName.trimmed();
+    for (bool monthsNaming : {false, true}) {
+        const qsizetype quarter = quarterNames(monthsNaming).indexOf(name);
+        if (quarter >= 0) return quarterCodes[quarter];
+    }
+    if (name == QStringLiteral("Весь год")) return QStringLiteral("год");
+    if (name == QStringLiteral("I полугодие")) return QStringLiteral("Iп");
+    if (name == QStringLiteral("II полугодие")) return QStringLiteral("IIп");
+    const qsizetype month = months.indexOf(name);
+    return month >= 0 ? QStringLiteral("%1").arg(month + 1, 2, 10, QLatin1Char('0')) : QString();
+}
+
+QStringList refusedPeriods(const QString& periodicity) {
+    // The cumulative periods "102".."111" belong to the monthly themes only.
+    const QStringList cumulative{"102", "104", "105", "107", "108", "110", "111"};
+    const QStringList quarters{"I", "II", "III", "IV"};
+    const QStringList halves{QStringLiteral("Iп"), QStringLiteral("IIп")};
+    const QString year = QStringLiteral("год");
+    const QString p = periodicity.trimmed();
+    if (p == QStringLiteral("кв")) return halves + QStringList{year} + cumulative;
+    if (p == QStringLiteral("пг")) return quarters + QStringList{year} + cumulative;
+    if (p == QStringLiteral("мс")) return quarters + QStringList{year} + halves;
+    if (p == QStringLiteral("гд")) return quarters + halves + cumulative;
+    return {};
+}
+
+bool periodRefused(const QString& periodicity, const QString& periodCode) {
+    return refusedPeriods(periodicity).contains(periodCode.trimmed());
+}
+
 }  // namespace vexo::workspace

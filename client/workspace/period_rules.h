@@ -34,4 +34,13 @@ int defaultYear(const QDate& today);
 // Names of the four quarters: "I квартал"..., or "За 3 месяца"... (setting NazvPer).
 QStringList quarterNames(bool monthsNaming);
 
+// PERIOD of a new data row from the selected period name: "I".."IV", "год",
+// "Iп", "IIп", "01".."12"; "" for any other name. The quarters are known by
+// both their namings, whichever the period list shows.
+QString newRowPeriodCode(const QString& periodName);
+
+// Period codes a row of a theme of this periodicity may not be saved with.
+QStringList refusedPeriods(const QString& periodicity);
+bool periodRefused(const QString& periodicity, const QString& periodCode);
+
 }  // namespace vexo::workspace

@@ -5,11 +5,15 @@
 #include "data/data_module.h"
 #include "form_placement.h"
 #include "hint_router.h"
+#include "main_grid_host.h"
 #include "main_menu.h"
 #include "period_panel.h"
 #include "program_files.h"
 #include "startup/error_report.h"
 #include "territory_panel.h"
+#include "workspace/grid/data_grid.h"
+#include "workspace/grid/grid_pane.h"
+#include "workspace/grid/table_grid_builder.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -60,7 +64,10 @@ TfMain::TfMain(data::TfDM& dm, startup::ErrorReport& errors, QWidget* parent)
     refreshMenu();
 }
 
-TfMain::~TfMain() = default;
+TfMain::~TfMain() {
+    delete builder_;  // before the host it works through
+    builder_ = nullptr;
+}
 
 void TfMain::setProgramFolder(const QString& folder) {
     programFolder_ = folder;
@@ -109,12 +116,6 @@ void TfMain::buildWindow() {
     gridHost_->setObjectName("gridHost");
     auto* gridLayout = new QVBoxLayout(gridHost_);
     gridLayout->setContentsMargins(0, 0, 0, 0);
-    auto* placeholder = new QLabel(QStringLiteral("Просмотр и ввод данных таблицы недоступны в этой сборке"), gridHost_);
-    placeholder->setObjectName("gridPlaceholder");
-    placeholder->setAlignment(Qt::AlignCenter);
-    placeholder->setFrameShape(QFrame::StyledPanel);
-    placeholder->setEnabled(false);
-    gridLayout->addWidget(placeholder);
     lblNoRights = new QLabel(kNoRights, pnlGrid);
     lblNoRights->setObjectName("lblNoRights");
     lblNoRights->setAlignment(Qt::AlignCenter);
@@ -162,6 +163,7 @@ void TfMain::buildWindow() {
         if (info.kind == ItemKind::Menu || info.kind == ItemKind::Submenu) hints_->watchMenu(menu_->menu(info.id));
     hints_->watchControls(central);
     hints_->watchControls(ToolBar1);
+    buildGrid();
 }
 
 void TfMain::wireControls() {
@@ -219,6 +221,9 @@ void TfMain::wireControls() {
 }
 
 bool TfMain::eventFilter(QObject* watched, QEvent* event) {
+    if (DBGridEh1 && (watched == DBGridEh1->mainView() || watched == DBGridEh1->frozenView()) &&
+        gridEvent(watched, event))
+        return true;
     const CataloguePanel& top = *pnlTop;
     switch (event->type()) {
         case QEvent::KeyPress: {

@@ -8,13 +8,17 @@
 
 #include <QDate>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <exception>
 #include <functional>
 #include <map>
+#include <memory>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -25,8 +29,15 @@ class QToolBar;
 
 namespace vexo::data {
 class TfDM;
+class Dataset;
 class DatasetModel;
 }  // namespace vexo::data
+namespace vexo::grid {
+class DatasetNavigator;
+class TableGridBuilder;
+class TDBGridEh;
+struct CatalogueTable;
+}  // namespace vexo::grid
 namespace vexo::startup {
 class ErrorReport;
 class DatabaseConnection;
@@ -37,6 +48,7 @@ namespace vexo::workspace {
 class CataloguePanel;
 class CompactBar;
 class HintRouter;
+class MainGridHost;
 class MainMenu;
 class PeriodPanel;
 class TerritoryPanel;
@@ -69,6 +81,7 @@ public:
 
     // State read by the grid and the launched windows.
     startup::UserRights& rights() { return rights_; }
+    const startup::UserRights& rights() const { return rights_; }
     const WorkspaceSettings& settings() const { return settings_; }
     const CatalogueLists& catalogue() const { return catalogue_; }
     int currentTable() const { return current_; }  // position in the catalogue lists; -1 for none
@@ -110,6 +123,17 @@ public:
     // After every data selection: status bar, default territory, menu.
     void refreshState();
 
+    // The grid of the current table and the builder that knows its columns.
+    grid::TableGridBuilder& gridBuilder() const { return *builder_; }
+    // The data filter of the last selection ("Ntbl=12 and period='I  ' ...").
+    const QString& dataFilter() const { return dataFilter_; }
+    // The grid makes the table it opens current; nullopt when the title is unknown.
+    std::optional<grid::CatalogueTable> makeTableCurrent(const QString& title);
+    // The grid's context menu "Очистить таблицу..." (list tables).
+    void setClearTableMenu(bool attached);
+    // Copy and move work on tblYear without its data events.
+    void setDataEventsEnabled(bool on) { dataEvents_ = on; }
+
     // Later windows plug into their menu items; the item becomes available.
     void setMenuHandler(MenuItem item, std::function<void()> handler);
     MainMenu& mainMenu() const { return *menu_; }
@@ -129,6 +153,10 @@ public:
     CompactBar* pnlCompact;
     QLabel* stPanel1;
     QLabel* stPanel2;
+    grid::TDBGridEh* DBGridEh1;
+    grid::DatasetNavigator* DBNavigator1;  // in the period panel
+    grid::DatasetNavigator* DBNavigator2;  // in the compact bar
+    QAction* miClearTable;                 // "Очистить таблицу..."
 
 signals:
     // Open current table: the grid saves or cancels a pending edit, builds
@@ -154,6 +182,12 @@ public slots:
     void btnNextClick();
     void btnCommentsClick();
 
+    // The data of the current table.
+    void buildTableGrid(const QString& title, const QString& formKod, const QString& tblKod);
+    void selectData();
+    void miFillTableClick();
+    void miDeleteDataClick();
+
     void miExitClick();
     void miAdminClick();
     void miChangeUserClick();
@@ -173,6 +207,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Which rights an action needs: fill, delete, copy and move ask both;
+    // the insert button, the Insert key and F3 only the right to edit.
+    enum class Need { ViewAndEdit, Edit };
+
     void buildWindow();
     void wireControls();
     void onMenuTriggered(MenuItem item);
@@ -191,6 +229,28 @@ private:
     void showUpperHalf(bool on);
     QString databaseText() const;
     void openFile(const QString& path);
+
+    // The grid and the data of the table (tf_main_grid.cpp, tf_main_data.cpp).
+    void buildGrid();
+    void hookDataEvents();
+    bool gridEvent(QObject* pane, QEvent* event);
+    void navigatorClicked(int button);
+    void guarded(const std::function<void()>& action);
+    void requireRights(Need need) const;
+    QString newRowTerritory() const;
+    QString territoryName(const QString& code) const;
+    QString filterPeriod() const;
+    void fillTable(Need need);
+    void deleteData();
+    void deleteCurrentRow();
+    void addToCell();
+    // A row left in edit when the table changes: saved on OK, given up otherwise.
+    void settlePendingEdit();
+    bool checkRowPeriod(data::Dataset& ds, bool tell);
+    void tblYearAfterInsert(data::Dataset& ds);
+    void tblYearBeforeEdit(data::Dataset& ds);
+    void tblYearBeforePost(data::Dataset& ds);
+    void tblYearAfterPostOrDelete(data::Dataset& ds);
 
     data::TfDM& dm_;
     startup::ErrorReport& errors_;
@@ -218,6 +278,12 @@ private:
     data::DatasetModel* tablesModel_ = nullptr;
     QWidget* gridHost_ = nullptr;
     std::map<MenuItem, std::function<void()>> handlers_;
+
+    std::unique_ptr<MainGridHost> gridBridge_;
+    grid::TableGridBuilder* builder_ = nullptr;
+    QString dataFilter_;
+    QPointer<data::Dataset> hookedTblYear_;  // tblYear is created anew with every connection
+    bool dataEvents_ = true;
 };
 
 }  // namespace vexo::workspace

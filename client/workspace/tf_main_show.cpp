@@ -37,6 +37,7 @@ void TfMain::FormShow() {
     if (!dm_.isConnected() || (connection_ && !connection_->isReady())) return;
     ui::HourglassCursor hourglass;
     shown_ = true;
+    hookDataEvents();
     pnlTop->imgGreeting->showFor(today());
 
     // Settings, read anew: another workstation may have changed them.
@@ -244,6 +245,7 @@ void TfMain::tickReportingPeriodOnly() {
 
 void TfMain::cbThemeChange(int index) {
     if (index < 0 || index >= static_cast<int>(catalogue_.themes().size())) return;
+    settlePendingEdit();  // while the row is still checked by its own theme's periods
     themeIndex_ = index;
     if (pnlTop->cbTheme->currentIndex() != index) {
         const QSignalBlocker quiet(pnlTop->cbTheme);

@@ -47,6 +47,7 @@ GridFixture::GridFixture(const std::string& script) {
     grid = std::make_unique<grid::TDBGridEh>();
     builder = std::make_unique<grid::TableGridBuilder>(dm, *grid, host);
     host.builder = builder.get();
+    host.userRights.setPasswordsOff();
     host.dm = &dm;
 }
 

@@ -23,7 +23,7 @@ public:
     QString period = "I";
     QString lpu = "010001";
     grid::GridSettings gridSettings;
-    grid::UserRights userRights;
+    startup::UserRights userRights;  // the password system off unless a test logs somebody in
     QString folder;
     grid::TableGridBuilder* builder = nullptr;
     data::TfDM* dm = nullptr;
@@ -55,7 +55,7 @@ public:
     QList<grid::DatasetNavigator*> navigators() override { return {&navigator}; }
     int screenWidth() const override { return 1280; }
     grid::GridSettings settings() const override { return gridSettings; }
-    grid::UserRights rights() const override { return userRights; }
+    const startup::UserRights& rights() const override { return userRights; }
     QString programFolder() const override { return folder; }
 
 private:

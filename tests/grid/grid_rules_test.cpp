@@ -3,7 +3,7 @@
 #include "metadata_year.h"
 #include "number_format.h"
 #include "screen_layout.h"
-#include "user_rights.h"
+#include "startup/user_rights.h"
 
 #include <gtest/gtest.h>
 
@@ -124,23 +124,24 @@ TEST(UserRights, ListsHoldWholeNumbersOnly) {
         {"", 10, false},         {"110;", 1, false},      {" 10 ;", 10, true}, {";;", 0, false},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(grid::UserRights::listHasTable(c.list, c.table), c.has) << c.list.toStdString() << " / " << c.table;
+        EXPECT_EQ(startup::rightsListHas(c.list, QString::number(c.table)), c.has)
+            << c.list.toStdString() << " / " << c.table;
 }
 
 TEST(UserRights, FlagsAndPasswordSystem) {
-    grid::UserRights r;
-    r.enforced = true;
+    startup::UserRights r;
+    r.userName = "oper";
     r.seeAll = false;
     r.editAll = false;
-    r.visibleTables = "101;102;";
-    r.editableTables = "101;";
-    EXPECT_FALSE(r.canSee(10));
-    EXPECT_TRUE(r.canSee(102));
-    EXPECT_FALSE(r.canEdit(102));
+    r.visibleList = "101;102;";
+    r.editableList = "101;";
+    EXPECT_FALSE(r.mayView("10"));
+    EXPECT_TRUE(r.mayView("102"));
+    EXPECT_FALSE(r.mayEdit("102"));
     r.editAll = true;
-    EXPECT_TRUE(r.canEdit(102));
-    r.enforced = false;  // passwords off: everything goes
-    EXPECT_TRUE(r.canSee(10));
+    EXPECT_TRUE(r.mayEdit("102"));
+    r.setPasswordsOff();  // passwords off: everything goes
+    EXPECT_TRUE(r.mayView("10"));
 }
 
 }  // namespace

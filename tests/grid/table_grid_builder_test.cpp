@@ -196,21 +196,24 @@ TEST(TableGridBuilder, RightsAndComments) {
     ASSERT_TRUE(note.open(QIODevice::WriteOnly));
     note.close();
     f.host.folder = QString::fromStdString(folder.path().string());
-    f.host.userRights = {true, false, false, "101;102;", "200;"};
+    f.host.userRights = {};
+    f.host.userRights.userName = "oper";
+    f.host.userRights.visibleList = "101;102;";
+    f.host.userRights.editableList = "200;";
 
     f.open("Таблица 200");
     EXPECT_FALSE(f.host.accessible);  // 200 is not among 101 and 102
     EXPECT_TRUE(f.grid->isHidden());
     EXPECT_TRUE(f.host.commentsVisible);
 
-    f.host.userRights.visibleTables = "200;";
-    f.host.userRights.editableTables = "20;";
+    f.host.userRights.visibleList = "200;";
+    f.host.userRights.editableList = "20;";
     f.open("Таблица 200");
     EXPECT_TRUE(f.host.accessible);
     EXPECT_FALSE(f.grid->isHidden());
     EXPECT_TRUE(f.grid->isReadOnly());
 
-    f.host.userRights.editableTables = "1;200;";
+    f.host.userRights.editableList = "1;200;";
     f.open("Таблица 360");
     EXPECT_FALSE(f.host.commentsVisible);
     EXPECT_FALSE(f.host.accessible);

@@ -232,12 +232,13 @@ void TableGridBuilder::setUpNavigators() {
 }
 
 void TableGridBuilder::applyRights() {
-    const UserRights rights = host_.rights();
-    const bool visible = rights.canSee(table_.number);
+    const startup::UserRights& rights = host_.rights();
+    const QString number = QString::number(table_.number);
+    const bool visible = rights.mayView(number);
     grid_.setEnabled(visible);
     grid_.setVisible(visible);
     host_.setTableAccessible(visible);
-    grid_.setReadOnly(!rights.canEdit(table_.number));
+    grid_.setReadOnly(!rights.mayEdit(number));
 }
 
 bool TableGridBuilder::commentsFileExists() const {
