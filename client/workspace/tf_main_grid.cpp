@@ -46,8 +46,9 @@ void TfMain::buildGrid() {
     compactNavigatorArea()->layout()->addWidget(DBNavigator2);
     for (grid::DatasetNavigator* nav : {DBNavigator1, DBNavigator2}) {
         nav->setEnabled(false);  // until a table is open
-        // The insert button always fills the table (a new row in a table without fixed rows).
-        nav->setIntercepted({grid::DatasetNavigator::Insert});
+        // Insert fills the table (a new row in a table without fixed rows); delete
+        // clears a table with fixed rows, else removes the row, both after the rights.
+        nav->setIntercepted({grid::DatasetNavigator::Insert, grid::DatasetNavigator::Delete});
         connect(nav, &grid::DatasetNavigator::clicked, this,
                 [this](grid::DatasetNavigator::Button b) { navigatorClicked(b); });
     }
@@ -73,11 +74,7 @@ void TfMain::buildTableGrid(const QString& title, const QString& formKod, const 
     stPanel1->repaint();
     for (grid::DatasetNavigator* nav : {DBNavigator1, DBNavigator2}) nav->setEnabled(false);
     builder_->buildGrid(title, formKod, tblKod);
-    const bool fixedRows = builder_->isRowMode();
-    using B = grid::DatasetNavigator;
-    for (B* nav : {DBNavigator1, DBNavigator2})
-        nav->setIntercepted(fixedRows ? QSet<B::Button>{B::Insert, B::Delete} : QSet<B::Button>{B::Insert});
-    setRowMode(fixedRows);
+    setRowMode(builder_->isRowMode());
 }
 
 std::optional<grid::CatalogueTable> TfMain::makeTableCurrent(const QString& title) {
@@ -97,8 +94,14 @@ void TfMain::setClearTableMenu(bool attached) {
 
 void TfMain::navigatorClicked(int button) {
     using B = grid::DatasetNavigator;
-    if (button == B::Insert) guarded([this] { fillTable(Need::Edit); });
-    else if (button == B::Delete && builder_->isRowMode()) guarded([this] { deleteData(); });
+    if (button == B::Insert) {
+        guarded([this] { fillTable(Need::Edit); });
+    } else if (button == B::Delete) {
+        guarded([this] {
+            if (builder_->isRowMode()) deleteData();
+            else deleteCurrentRow();
+        });
+    }
 }
 
 bool TfMain::gridEvent(QObject*, QEvent* event) {

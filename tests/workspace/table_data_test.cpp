@@ -298,6 +298,11 @@ TEST(TableData, ListTableRowsAreSortedAndNumbered) {
     }
     EXPECT_EQ(ws.count("NTBL=3 and TIPSVODA not in (0, 1, 2)"), 2);
     EXPECT_EQ(ws.stored("select count(distinct TIPSVODA) from TBL where NTBL=3"), "4");
+    // The navigator's delete button takes one row of a list, not the list.
+    ws.dialogs.answer(Answer::Ok);
+    w.DBNavigator1->click(grid::DatasetNavigator::Delete);
+    EXPECT_EQ(ws.dialogs.texts().last(), "Удалить текущую запись?");
+    EXPECT_EQ(ws.count("NTBL=3"), 3);
     // The list table's grid offers to clear it.
     EXPECT_TRUE(w.DBGridEh1->mainView()->actions().contains(w.miClearTable));
     w.btnPrevClick();
@@ -423,11 +428,16 @@ TEST(TableData, RightsRefuseWhatTheUserMayNotDo) {
             QTest::keyClick(ws.pane("N1"), k);
         };
     };
-    const auto insertButton = [&] { w.DBNavigator1->click(grid::DatasetNavigator::Insert); };
+    const auto button = [&](grid::DatasetNavigator::Button b) { return [&w, b] { w.DBNavigator1->click(b); }; };
     const Case cases[] = {
         {1, "fill", menu(M::FillTable), kNoEditRights},
         {1, "delete", menu(M::DeleteData), kNoEditRights},
-        {1, "insert button", insertButton, kNoEditRights},
+        {1, "insert button", button(grid::DatasetNavigator::Insert), kNoEditRights},
+        {1, "delete button", button(grid::DatasetNavigator::Delete), kNoEditRights},
+        {1, "Ctrl+Del", [&] {
+             ws.goTo(0, "N1");
+             QTest::keyClick(ws.pane("N1"), Qt::Key_Delete, Qt::ControlModifier);
+         }, kNoEditRights},
         {1, "F3", key(Qt::Key_F3), kNoEditRights},
         {2, "fill", menu(M::FillTable), noView},
         {2, "clear", [&] { w.miClearTable->trigger(); }, noView},
