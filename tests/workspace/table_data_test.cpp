@@ -272,6 +272,7 @@ TEST(TableData, FreeRowsOfEveryPeriodAndANewRowOfTheSelectedOne) {
     EXPECT_EQ(ws.rows().text("ROW"), "001");
     ws.rows().setValue("N1", 40);
     ws.rows().setValue("N2", 10);
+    ws.rows().setValue("ROW", "");  // a row without a number is saved as the first
     ws.rows().post();
     EXPECT_EQ(ws.cell("N3", 2, "001"), "25.00");
     EXPECT_EQ(w.statusText(0), "Количество записей: 3");
