@@ -1,6 +1,7 @@
 // Opening the data dataset on a large TBL: every row is fetched on open.
 #include "data/data_module.h"
 #include "fb/statement.h"
+#include "process_memory.h"
 #include "test_database.h"
 
 #include <benchmark/benchmark.h>
@@ -14,13 +15,6 @@ using namespace vexo;
 namespace {
 
 constexpr int kRows = 100000;
-
-long residentKb() {
-    std::ifstream statm("/proc/self/statm");
-    long pages = 0, resident = 0;
-    statm >> pages >> resident;
-    return resident * (sysconf(_SC_PAGESIZE) / 1024);
-}
 
 test::TestDatabase& bigDatabase() {
     static std::unique_ptr<test::TestDatabase> db = [] {
@@ -58,9 +52,9 @@ void BM_OpenTblYear(benchmark::State& state) {
     dm.connectDatabase(db.params());
     dm.tblYear->setSelectSql("select * from TBL where NTBL = 1 and GOD = 2024");
     // Growth of the process on the first open: the rows and everything they brought along.
-    const long before = residentKb();
+    const long before = test::residentKb();
     dm.tblYear->open();
-    const long firstOpenKb = residentKb() - before;
+    const long firstOpenKb = test::residentKb() - before;
     for (auto _ : state) {
         dm.tblYear->close();
         dm.tblYear->open();

@@ -8,6 +8,7 @@
 #include "grid_host.h"
 #include "startup/error_report.h"
 #include "table_grid_builder.h"
+#include "process_memory.h"
 #include "test_database.h"
 #include "workspace/tf_main.h"
 
@@ -29,13 +30,6 @@ namespace {
 constexpr int kRows = 999;
 constexpr int kNumbers = 30;
 constexpr int kTable = 300;
-
-long residentKb() {
-    std::ifstream statm("/proc/self/statm");
-    long pages = 0, resident = 0;
-    statm >> pages >> resident;
-    return resident * (sysconf(_SC_PAGESIZE) / 1024);
-}
 
 // Table 300: institution, period, year, row name and number, then N1..N30
 // under a three-level header; 999 fixed rows filled for one institution.
@@ -156,7 +150,7 @@ void BM_OpenTableGrid(benchmark::State& state) {
     window.show();
     grid::TableGridBuilder builder(dm, *grid, host);
 
-    const long before = residentKb();
+    const long before = test::residentKb();
     int painted = 0;
     for (auto _ : state) {
         builder.buildGrid(QStringLiteral("Штаты"), QStringLiteral("0300000"), QStringLiteral("001100"));
@@ -169,8 +163,8 @@ void BM_OpenTableGrid(benchmark::State& state) {
     state.counters["rows"] = dm.tblYear->recordCount();
     state.counters["columns"] = grid->columnCount();
     state.counters["rows_KB"] = static_cast<double>(dm.tblYear->memoryBytes()) / 1024.0;
-    state.counters["RSS_growth_MB"] = static_cast<double>(residentKb() - before) / 1024.0;
-    state.counters["RSS_MB"] = static_cast<double>(residentKb()) / 1024.0;
+    state.counters["RSS_growth_MB"] = static_cast<double>(test::residentKb() - before) / 1024.0;
+    state.counters["RSS_MB"] = static_cast<double>(test::residentKb()) / 1024.0;
     benchmark::DoNotOptimize(painted);
 }
 BENCHMARK(BM_OpenTableGrid)->Unit(benchmark::kMillisecond)->Iterations(20);
@@ -233,7 +227,7 @@ void BM_OpenInMainWindow(benchmark::State& state) {
             state.SkipWithError("wrong table shape");
     }
     state.counters["rows"] = dm.tblYear->recordCount();
-    state.counters["RSS_MB"] = static_cast<double>(residentKb()) / 1024.0;
+    state.counters["RSS_MB"] = static_cast<double>(test::residentKb()) / 1024.0;
     benchmark::DoNotOptimize(painted);
     window.close();
 }

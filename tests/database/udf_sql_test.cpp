@@ -1,6 +1,7 @@
 // The library as the server sees it: declared from database/udf.sql and called
 // from SQL on the embedded engine.
 #include "fb/error.h"
+#include "process_memory.h"
 #include "test_database.h"
 
 #include <gtest/gtest.h>
@@ -98,22 +99,15 @@ TEST_F(UdfSql, FailuresFailTheStatementAndKeepTheConnection) {
     }
 }
 
-long residentKb() {
-    std::ifstream statm("/proc/self/statm");
-    long pages = 0, resident = 0;
-    statm >> pages >> resident;
-    return resident * (sysconf(_SC_PAGESIZE) / 1024);
-}
-
 TEST_F(UdfSql, TextResultsAreFreedByTheServer) {
     // The embedded server lives in this process: 100 000 results of 900 bytes
     // would keep 90 MB if the declarations did not hand them back.
     const char* sql = "select sum(char_length(r)) from (select reform(lpad('', 900, 'ab x ')) r "
                       "from rdb$types a, rdb$types b, rdb$types c rows 100000)";
     db().scalar(sql);
-    const long before = residentKb();
+    const long before = test::residentKb();
     EXPECT_EQ(db().scalar(sql).toInt64(), 100000LL * 539);  // "AB*" per 5 characters, the last "*" dropped
-    EXPECT_LT(residentKb() - before, 30 * 1024);
+    EXPECT_LT(test::residentKb() - before, 30 * 1024);
 }
 
 }  // namespace
