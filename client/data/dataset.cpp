@@ -445,6 +445,14 @@ void Dataset::insert() { startInsert(current_ < 0 ? 0 : current_); }
 
 void Dataset::append() { startInsert(recordCount()); }
 
+void Dataset::dropRow(int visibleRow, int fetchedRow) {
+    rows_.erase(rows_.begin() + fetchedRow);
+    visible_.erase(visible_.begin() + visibleRow);
+    for (int& v : visible_)
+        if (v > fetchedRow) --v;
+    current_ = std::min(visibleRow, recordCount() - 1);
+}
+
 void Dataset::cancel() {
     if (!edit_) return;
     const bool inserting = edit_->inserting;
@@ -453,11 +461,7 @@ void Dataset::cancel() {
     state_ = DatasetState::Browse;
     if (inserting) {
         const int row = current_;
-        rows_.erase(rows_.begin() + fetched);
-        visible_.erase(visible_.begin() + row);
-        for (int& v : visible_)
-            if (v > fetched) --v;
-        current_ = std::min(row, recordCount() - 1);
+        dropRow(row, fetched);
         emit rowRemoved(row);
         emit currentChanged(current_);
     } else {
@@ -584,11 +588,7 @@ void Dataset::remove() {
     st.execute(params);
 
     const int row = current_;
-    rows_.erase(rows_.begin() + fetched);
-    visible_.erase(visible_.begin() + row);
-    for (int& v : visible_)
-        if (v > fetched) --v;
-    current_ = std::min(row, recordCount() - 1);
+    dropRow(row, fetched);
     eof_ = visible_.empty();
     lookupIndex_.clear();
     emit rowRemoved(row);

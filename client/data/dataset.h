@@ -151,6 +151,8 @@ private:
     void setCurrent(int row, bool notify = true);
     int fetchedIndexOf(int visibleRow) const;
     void startInsert(int at);
+    // Forgets a row that left the table; the current row stays at the same place.
+    void dropRow(int visibleRow, int fetchedRow);
     void executeInsert();
     void executeUpdate();
     void commitIfWanted();

@@ -16,6 +16,18 @@ std::int32_t to_count(std::int64_t count) {
     return count >= 0 && count <= std::numeric_limits<std::int32_t>::max() ? static_cast<std::int32_t>(count) : 0;
 }
 
+// Adds the elements of the range number..upper to count and clears both;
+// false when a bound is missing or the range runs backwards.
+bool add_range(std::string& number, std::string& upper, std::int64_t& count) {
+    const auto low = read_int32(number);
+    const auto high = read_int32(upper);
+    if (!low || !high || *high < *low) return false;
+    count += std::int64_t{*high} - *low + 1;
+    number.clear();
+    upper.clear();
+    return true;
+}
+
 bool is_term_sign(char ch) { return ch == '*' || ch == '+' || ch == '-' || ch == '/'; }
 
 // Number of terms of a term list such as "1+2+5П7" (5); 0 when the list is malformed.
@@ -35,12 +47,7 @@ std::int64_t term_count(std::string_view t) {
         if (char_at(t, i) == kCyrillicPe || char_at(t, i) == kCyrillicEn) {
             ++i;
             i = append_digit_run(t, i, upper);
-            const auto low = read_int32(number);
-            const auto high = read_int32(upper);
-            if (!low || !high || *high < *low) return 0;
-            count += std::int64_t{*high} - *low + 1;
-            number.clear();
-            upper.clear();
+            if (!add_range(number, upper, count)) return 0;
             if (is_term_sign(char_at(t, i))) ++i;
         }
         const char ch = char_at(t, i);
@@ -73,12 +80,7 @@ std::int64_t cycle_len(std::string_view text) {
         if (char_at(text, i) == ':') {
             ++i;
             i = append_digit_run(text, i, upper);
-            const auto low = read_int32(number);
-            const auto high = read_int32(upper);
-            if (!low || !high || *high < *low) return 0;
-            count += std::int64_t{*high} - *low + 1;
-            number.clear();
-            upper.clear();
+            if (!add_range(number, upper, count)) return 0;
             if (char_at(text, i) == '.') ++i;
         }
         const char ch = char_at(text, i);
